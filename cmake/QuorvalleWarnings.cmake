@@ -1,0 +1,31 @@
+# Compiler flags shared by every target of the project.
+add_library(qv_flags INTERFACE)
+target_compile_options(qv_flags INTERFACE -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor)
+if(QV_WERROR)
+  target_compile_options(qv_flags INTERFACE -Werror)
+endif()
+if(QV_SANITIZE)
+  target_compile_options(qv_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(qv_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Adds a static library made of every .cpp file below the given folders (relative to the
+# current source dir). A folder without sources gives an interface library, so that the
+# dependency graph stays the same while an area is still empty.
+function(qv_add_globbed_library name)
+  cmake_parse_arguments(ARG "" "" "FOLDERS;LINKS" ${ARGN})
+  set(sources "")
+  foreach(folder IN LISTS ARG_FOLDERS)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp")
+    list(APPEND sources ${found})
+  endforeach()
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_link_libraries(${name} PUBLIC ${ARG_LINKS} qv_flags)
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  else()
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE ${ARG_LINKS} qv_flags)
+    target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+endfunction()
