@@ -1,0 +1,23 @@
+#pragma once
+
+#include "formulalocale.h"
+
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+// Turns a number written with the locale's separators into plain text with "." as
+// decimal point and no grouping: when the decimal separator is not "." every "." goes
+// and the separator becomes "."; then every ",", "'" and non-breaking space goes.
+std::string NormaliseNumberText(std::string_view text, const FormulaLocale& locale);
+
+// Plain number text ("-1234.5") written the way the locale shows it without grouping
+// ("-1234,5" in a comma locale): what a text box shows for a plain number.
+std::string LocaleNumberText(std::string_view plainText, const FormulaLocale& locale);
+
+// Every occurrence of `from` in text replaced by `to`, left to right, without overlaps.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+void ReplaceAllInPlace(std::string& text, std::string_view from, std::string_view to);
+
+} // namespace qv

@@ -1,0 +1,114 @@
+#include "formula/evaluatearithmetic.h"
+#include "formula/numbertext.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct EvalCase {
+    std::string expression;
+    std::string expected;
+};
+
+std::string evaluate(std::string expression)
+{
+    return qv::EvaluateArithmetic(expression).toText();
+}
+
+TEST(EvaluateArithmetic, LeftToRightWithPostfixFunctions)
+{
+    const EvalCase cases[] = {
+        {"", "0"},
+        {"abc", "0"},
+        {"10~3", "7"},
+        {"10/4", "2.5"},
+        {"0/5", "0"},
+        {"5/0", "5"},
+        {"0/0", "0"},
+        {"2+3*4", "20"},
+        {"2*3+4", "10"},
+        {"(2+3)*4", "20"},
+        {"2+(3*4)", "14"},
+        {"((1+2)*3)", "9"},
+        {"16S", "4"},
+        {"2.5R", "2"},
+        {"3.5R", "4"},
+        {"-2.5R", "-2"},
+        {"1.25O", "1.2"},
+        {"1.35O", "1.4"},
+        {"1.005U", "1"},
+        {"1.0005N", "1"},
+        {"1.00005D", "1"},
+        {"1.00015D", "1.0002"},
+        {"7M3", "1"},
+        {"7.5M2", "0"},
+        {"-7M3", "-1"},
+        {"7M-3", "1"},
+        {"7M0.4", "7"},
+        {"0.5X", "720"},
+        {"0.75X", "1080"},
+        {"45000.25X", "360"},
+        {"7+3q2", "32"},
+        {"9S4+1", "4"},
+        {"2+7S", "3"},
+        {"2+(7S)", "4.64575131106459"},
+        {"2~(1~4)", "5"},
+        {"5*-3", "-15"},
+        {"5~-3", "8"},
+        {"2^10", "1024"},
+        {"2^0.5^2", "2"},
+        {"-3A", "3"},
+        {"-8S", "-8"},
+        {"0L", "0"},
+        {"1E", "2.71828182845905"},
+        {"0C", "1"},
+        {"1B*4", "3.14159265358979"},
+        {"0T", "0"},
+        {"1EL", "1"},
+        {"0.1+0.2", "0.3"},
+        {"1/3", "0.3333333333333333333333333333"},
+        {"12345678901234567890+1", "12345678901234567891"},
+        {"79228162514264337593543950335+1", "79228162514264337593543950335"},
+        {"100000000000000000000*100000000000", "100000000000000000000"},
+        {"10^20+1", "100000000000000000000"},
+        {"1.5.5+1", "2.5"}, // the Val rule stops at the second point
+        {"5-3", "5"},       // "-" is a sign, so "5-3" is one number text read as 5
+        {")", "0"},
+        {")(1+2)", "3"},
+        {"(1+2", "3"},
+        {"((2)", "2"},
+        {"()", "0"},
+        {"(1+1)*(1+1)", "4"},
+        {"1E400", "2.71828182845905"},
+    };
+    for (const EvalCase& c : cases)
+        EXPECT_EQ(evaluate(c.expression), c.expected) << c.expression;
+}
+
+TEST(EvaluateArithmetic, RewritesGroupsInTheExpression)
+{
+    std::string expression = "(1+1)*(1+1)+(2/4)";
+    qv::EvaluateArithmetic(expression);
+    EXPECT_EQ(expression, "2*2+0.5");
+
+    // Large and small double values are written out without an exponent, because "E" is
+    // an operator.
+    expression = "(10^25)+(10^-20)";
+    qv::EvaluateArithmetic(expression);
+    EXPECT_EQ(expression, "10000000000000000000000000+0.00000000000000000001");
+}
+
+TEST(NormaliseNumberText, RemovesLocaleSeparators)
+{
+    const qv::FormulaLocale us{".", "en_US"};
+    const qv::FormulaLocale de{",", "de_DE"};
+    EXPECT_EQ(qv::NormaliseNumberText("1,234.50", us), "1234.50");
+    EXPECT_EQ(qv::NormaliseNumberText("1.234,50", de), "1234.50");
+    EXPECT_EQ(qv::NormaliseNumberText("1'234\xC2\xA0"
+                                      "5",
+                                      us),
+              "12345");
+    EXPECT_EQ(qv::NormaliseNumberText(qv::LocaleNumberText("2.5", de), de), "2.5");
+}
+
+} // namespace
