@@ -1,0 +1,272 @@
+#include "document/objectlayouts.h"
+#include "document/projectfile.h"
+#include "document/recordio.h"
+#include "document/settingslayouts.h"
+#include "reports/reportstorage.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <system_error>
+
+namespace qv {
+
+namespace {
+
+// A file of another format version: readable bytes, but not a layout this program knows.
+class UnsupportedVersion : public RecordError {
+public:
+    using RecordError::RecordError;
+};
+
+constexpr const char* kBlankTitleCaption = "This Blank Label Was Found, Just Delete Me";
+
+std::string trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    const size_t last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+// Reads a count and checks it against the kind's limit before anything is allocated; every
+// record takes at least 16 bytes, so the rest of the file bounds it too.
+int readCount(RecordReader& reader, int low, int high, const std::string& what)
+{
+    const int64_t at = reader.filePos();
+    const int count = reader.getInteger();
+    if (count < low || count > high) {
+        reader.setFilePos(at);
+        reader.fail("the number of " + what + " is " + std::to_string(count) + ", outside " +
+                    std::to_string(low) + ".." + std::to_string(high));
+    }
+    if (static_cast<int64_t>(count - low) * 16 > reader.remaining() + 16) {
+        reader.setFilePos(at);
+        reader.fail("the file is too short for " + std::to_string(count) + " " + what);
+    }
+    return count;
+}
+
+template <class T, class Record>
+void readSection(ReadWalker& walker, ObjectTable<T>& table, int highWater, Record record)
+{
+    table.setHighWater(highWater);
+    for (int i : table.indices())
+        record(walker, table[i]);
+}
+
+// Two-pass sections store the highest index after compaction (Titles: the number of them).
+template <class T, class Record>
+void readTwoPass(ReadWalker& walker, ObjectTable<T>& table, Record record)
+{
+    const int count = readCount(walker.reader(), table.firstIndex() - 1, table.highestIndex(),
+                                std::string(kindName(table.kind())) + " objects");
+    readSection(walker, table, count, record);
+}
+
+template <class T, class Record>
+void readFull(ReadWalker& walker, ObjectTable<T>& table, Record record)
+{
+    const int count = readCount(walker.reader(), table.firstIndex() - 1, table.highestIndex(),
+                                std::string(kindName(table.kind())) + " objects");
+    readSection(walker, table, count, record);
+}
+
+class PictureExtractor {
+public:
+    PictureExtractor(std::filesystem::path folder, std::vector<std::string>& warnings)
+        : folder_(std::move(folder)), warnings_(warnings)
+    {
+    }
+
+    void read(ReadWalker& w, Picture& picture)
+    {
+        RecordReader& reader = w.reader();
+        w.str(picture.displayPath);
+        w.integer(picture.page);
+        if (picture.page == 0)
+            w.boolean(picture.visible);
+        w.byte(picture.pictureState);
+        w.single(picture.height);
+        w.single(picture.width);
+        const std::string storedName = reader.getStr();
+        if (!storedName.empty()) {
+            auto bytes = std::make_shared<const std::vector<uint8_t>>(reader.getBlob());
+            place(picture, storedName, bytes);
+        }
+        w.single(picture.top);
+        w.single(picture.left);
+        w.str(picture.toolTipText);
+        w.integer(picture.appearance);
+        w.boolean(picture.stretch);
+        w.integer(picture.borderStyle);
+        w.str(picture.tag);
+    }
+
+private:
+    // The image goes to the work folder under its plain base name; a name taken already by
+    // another picture of this project gets a number, so no picture overwrites another.
+    void place(Picture& picture, const std::string& storedName,
+               std::shared_ptr<const std::vector<uint8_t>> bytes)
+    {
+        picture.imageBytes = bytes;
+        picture.storedFileName = storedName;
+        std::string name = safeBaseName(storedName);
+        if (name.empty())
+            name = "picture";
+        if (folder_.empty()) {
+            picture.sourcePath = name;
+            return;
+        }
+        const std::string stem = std::filesystem::path(name).stem().string();
+        const std::string extension = std::filesystem::path(name).extension().string();
+        for (int n = 2; used_.count(name) > 0; ++n)
+            name = stem + "-" + std::to_string(n) + extension;
+        used_.insert(name);
+        const std::filesystem::path target = folder_ / name;
+        std::ofstream out(target, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()));
+        if (!out)
+            warnings_.push_back("cannot write the picture " + target.string());
+        picture.sourcePath = target.string();
+    }
+
+    std::filesystem::path folder_;
+    std::vector<std::string>& warnings_;
+    std::set<std::string> used_;
+};
+
+void readReports(RecordReader& reader, ProjectDocument& document)
+{
+    // The slot count is a Byte, or an Integer when a save left out removed reports.
+    const bool asInteger = reader.peekVarTag() == static_cast<uint16_t>(VarType::Integer);
+    const int count = readCount(reader, 0, kMaxReportSlots, "report slots");
+    document.reportCountStoredAsInteger = asInteger;
+    document.reportSlots.assign(static_cast<size_t>(count), ReportSlot{});
+    for (ReportSlot& slot : document.reportSlots) {
+        slot.caption = reader.getStr();
+        if (!slot.caption.empty())
+            slot.report = loadReport(reader);
+    }
+}
+
+void readBody(RecordReader& reader, ProjectDocument& document, const ProjectReadOptions& options,
+              std::vector<std::string>& warnings)
+{
+    ReadWalker w(reader);
+    AppSettings& a = document.settings;
+    reader.getRawStr(); // signature, checked by the caller
+    const std::string rawTitle = reader.getRawStr();
+    w.byte(a.languageCode);
+    const std::string rawFont = reader.getRawStr();
+    w.integer(a.defaultCharset);
+    // The title and the font name come before the character set that they are written in.
+    const CodePage codePage = CodePage::forCharset(a.defaultCharset);
+    reader.setCodePage(codePage);
+    a.windowTitle = codePage.toUtf8(rawTitle);
+    a.defaultFontName = options.keepDefaultFont ? options.currentDefaultFont : codePage.toUtf8(rawFont);
+    const int64_t versionAt = reader.filePos();
+    w.integer(a.formatVersion);
+    if (a.formatVersion != kProjectFormatVersion) {
+        reader.setFilePos(versionAt);
+        throw UnsupportedVersion("format version " + std::to_string(a.formatVersion) +
+                              " is not supported; this program reads version 23",
+                          versionAt - 1);
+    }
+    reader.getRawStr(); // "C"
+    const int32_t iconUpper = reader.getLong();
+    if (iconUpper < -1 || iconUpper + 1 > reader.remaining())
+        reader.fail("the application icon claims " + std::to_string(static_cast<int64_t>(iconUpper) + 1) +
+                    " bytes, more than the file holds");
+    a.iconBytes = reader.getBytes(static_cast<size_t>(iconUpper + 1));
+    layout::settingsAfterIcon(w, a, a.helpFileName);
+
+    readTwoPass(w, document.squares, [](ReadWalker& ww, Square& s) { layout::square(ww, s); });
+    readTwoPass(w, document.lines, [](ReadWalker& ww, Line& l) { layout::line(ww, l); });
+
+    layout::settingsBeforePictures(w, a);
+    PictureExtractor extractor(options.pictureWorkFolder, warnings);
+    readFull(w, document.pictures, [&extractor](ReadWalker& ww, Picture& p) { extractor.read(ww, p); });
+
+    readFull(w, document.fields, [](ReadWalker& ww, Field& f) { layout::field(ww, f); });
+    readTwoPass(w, document.titles, [](ReadWalker& ww, Title& t) {
+        layout::title(ww, t);
+        if (trimmed(t.caption).empty())
+            t.caption = kBlankTitleCaption;
+    });
+    readFull(w, document.combos, [](ReadWalker& ww, Combo& c) {
+        layout::comboHead(ww, c);
+        RecordReader& r = ww.reader();
+        const int32_t items = r.getLong();
+        // Each item takes at least its two length bytes.
+        if (items < 0 || static_cast<int64_t>(items) * 2 > r.remaining())
+            r.fail("a combo claims " + std::to_string(items) + " list items, more than the file holds");
+        c.listItems.resize(static_cast<size_t>(items));
+        for (std::string& item : c.listItems)
+            ww.str(item);
+    });
+    readFull(w, document.notes, [](ReadWalker& ww, Notes& n) { layout::notes(ww, n); });
+
+    layout::notesTable(w, a);
+    layout::menuSettings(w, a);
+    readTwoPass(w, document.checkboxes, [](ReadWalker& ww, Checkbox& c) { layout::checkbox(ww, c); });
+    readTwoPass(w, document.buttons, [](ReadWalker& ww, Button& b) { layout::button(ww, b); });
+    layout::settingsAfterButtons(w, a);
+
+    const int scriptCount = readCount(reader, 0, document.scripts.highestIndex(), "Script objects");
+    readSection(w, document.scripts, scriptCount, [](ReadWalker& ww, Script& s) { layout::script(ww, s); });
+
+    readReports(reader, document);
+    w.integer(a.toolBoxField);
+    reader.getInteger();
+}
+
+}  // namespace
+
+ProjectReadResult readProjectBytes(std::span<const uint8_t> bytes, const std::string& fileName,
+                                   const ProjectReadOptions& options)
+{
+    ProjectReadResult result;
+    RecordReader reader(bytes);
+    try {
+        const std::string signature = reader.getRawStr();
+        if (!signature.starts_with("Dat") && !signature.starts_with("Bus")) {
+            result.error = ProjectReadError::NotAProject;
+            result.message = fileName + ": not a project file (it does not start with the project signature)";
+            return result;
+        }
+        reader.setFilePos(1);
+        readBody(reader, result.document, options, result.warnings);
+    } catch (const RecordError& error) {
+        const bool unsupported = dynamic_cast<const UnsupportedVersion*>(&error) != nullptr;
+        result.error = unsupported ? ProjectReadError::Unsupported : ProjectReadError::Damaged;
+        result.message = fileName + ": " + error.what() + " (at byte offset " +
+                         std::to_string(error.offset()) + ")";
+        result.document = ProjectDocument{};
+        return result;
+    }
+    return result;
+}
+
+ProjectReadResult readProjectFile(const std::filesystem::path& path, const ProjectReadOptions& options)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> bytes;
+    if (in)
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::error_code ec;
+    if (!in.is_open() || in.bad() || std::filesystem::is_directory(path, ec)) {
+        ProjectReadResult result;
+        result.error = ProjectReadError::CannotOpen;
+        result.message = path.string() + ": cannot be read";
+        return result;
+    }
+    ProjectReadResult result = readProjectBytes(bytes, path.string(), options);
+    if (result.ok())
+        result.document.projectPath = path.string();
+    return result;
+}
+
+}  // namespace qv
