@@ -252,12 +252,14 @@ ProjectReadResult readProjectBytes(std::span<const uint8_t> bytes, const std::st
 
 ProjectReadResult readProjectFile(const std::filesystem::path& path, const ProjectReadOptions& options)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::error_code ec;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(path, ec))
+        in.open(path, std::ios::binary);
     std::vector<uint8_t> bytes;
     if (in)
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    std::error_code ec;
-    if (!in.is_open() || in.bad() || std::filesystem::is_directory(path, ec)) {
+    if (!in.is_open() || in.bad()) {
         ProjectReadResult result;
         result.error = ProjectReadError::CannotOpen;
         result.message = path.string() + ": cannot be read";
