@@ -112,6 +112,11 @@ int seedFolder(const fs::path& from, const fs::path& to, std::vector<std::string
         const fs::path relative = it->path().lexically_relative(from);
         const fs::path target = to / relative;
         std::error_code entryError;
+        // A program folder inside the shipped folder must not be copied into itself.
+        if (fs::equivalent(it->path(), to, entryError)) {
+            it.disable_recursion_pending();
+            continue;
+        }
         if (it->is_directory(entryError)) {
             fs::create_directories(target, entryError);
         } else if (it->is_regular_file(entryError)) {

@@ -39,6 +39,10 @@ TEST(IniFileTest, MissingFileIsCreatedWithFiveEmptyRecords)
     const IniLoad again = readIniFile(path);
     EXPECT_FALSE(again.created);
     EXPECT_TRUE(again.warnings.empty());
+
+    const IniLoad unwritable = readIniFile(folder / "missing" / "Quorvalle.ini");
+    EXPECT_FALSE(unwritable.created);
+    EXPECT_NE(unwritable.error.find("missing"), std::string::npos) << unwritable.error;
 }
 
 TEST(IniFileTest, WritesFixedRecordsAndReadsThemBack)
@@ -46,10 +50,7 @@ TEST(IniFileTest, WritesFixedRecordsAndReadsThemBack)
     ScratchFolder folder;
     const std::filesystem::path path = folder / "Quorvalle.ini";
     IniFile ini;
-    ini.recentProjects = {"/home/ann/Shop.baf",
-                          "/home/ann/B\xC3\xBC"
-                          "cher.baf",
-                          "", "", "x"};
+    ini.recentProjects = {"/home/ann/Shop.baf", "/home/ann/Caf\xC3\xA9.baf", "", "", "x"};
     ini.language = "Spanish (Standard)";
     ini.laterRecords = record("kept");
     std::string error;
@@ -60,8 +61,7 @@ TEST(IniFileTest, WritesFixedRecordsAndReadsThemBack)
     const std::string bytes = readBytes(path);
     ASSERT_EQ(bytes.size(), 7 * 128u);
     EXPECT_EQ(bytes.substr(0, 128), record("/home/ann/Shop.baf"));
-    EXPECT_EQ(bytes.substr(128, 128), record("/home/ann/B\xC3\xBC"
-                                             "cher.baf"));
+    EXPECT_EQ(bytes.substr(128, 128), record("/home/ann/Caf\xC3\xA9.baf"));
     EXPECT_EQ(bytes.substr(5 * 128, 128), record("Spanish (Standard)"));
 
     const IniLoad load = readIniFile(path);
@@ -86,13 +86,7 @@ TEST(IniFileTest, DamagedRecordsReadAsEmptyWithAWarning)
 {
     const std::string three = record("a") + record("b") + record("c");
     const std::vector<DamageCase> cases = {
-        {"five records, no language yet",
-         three + record("") + record(""),
-         {"a", "b", "c", "", ""},
-         "",
-         {}},
         {"short file", three, {"a", "b", "c", "", ""}, "", {}},
-        {"cut inside a length", three + std::string(1, '\x05'), {"a", "b", "c", "", ""}, "", {4}},
         {"cut inside a text",
          three + record("abcdef").substr(0, 5),
          {"a", "b", "c", "", ""},
@@ -110,15 +104,7 @@ TEST(IniFileTest, DamagedRecordsReadAsEmptyWithAWarning)
          {"", "b", "c", "d", "e"},
          "",
          {1, 6}},
-        {"windows-1252 text",
-         record("C:\\B\xFC"
-                "cher.baf") +
-             record(""),
-         {"C:\\B\xC3\xBC"
-          "cher.baf",
-          "", "", "", ""},
-         "",
-         {}},
+        {"windows-1252 text", record("C:\\Caf\xE9"), {"C:\\Caf\xC3\xA9", "", "", "", ""}, "", {}},
     };
     for (const DamageCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -151,19 +137,6 @@ TEST(IniFileTest, TextTooLongForARecordIsNotStored)
     EXPECT_EQ(bytes.substr(5 * 128, 128), record("English"));
 }
 
-TEST(IniFileTest, UnwritableFolderIsAnError)
-{
-    ScratchFolder folder;
-    const std::filesystem::path path = folder / "missing" / "Quorvalle.ini";
-    std::string error;
-    std::vector<std::string> warnings;
-    EXPECT_FALSE(writeIniFile(path, IniFile{}, error, warnings));
-    EXPECT_NE(error.find("missing"), std::string::npos) << error;
-    const IniLoad load = readIniFile(path);
-    EXPECT_FALSE(load.created);
-    EXPECT_NE(load.error.find("initialisation file"), std::string::npos) << load.error;
-}
-
 TEST(RecentProjectsTest, OpenedPathMovesToTheTopOnce)
 {
     struct Case {
@@ -175,7 +148,6 @@ TEST(RecentProjectsTest, OpenedPathMovesToTheTopOnce)
     };
     const RecentProjects full = {"/1.baf", "/2.baf", "/3.baf", "/4.baf", "/5.baf"};
     const std::vector<Case> cases = {
-        {"into an empty list", {}, "/a.baf", {"/a.baf", "", "", "", ""}, true},
         {"full list drops the last",
          full,
          "/a.baf",
@@ -183,7 +155,6 @@ TEST(RecentProjectsTest, OpenedPathMovesToTheTopOnce)
          true},
         {"already listed stays where it is", full, "/3.baf", full, false},
         {"start template", full, "/home/ann/.local/share/quorvalle/Default.baf", full, false},
-        {"start template, Windows path", full, "C:\\Quorvalle\\Default.baf", full, false},
         {"a name ending like the template",
          full,
          "/MyDefault.baf",
