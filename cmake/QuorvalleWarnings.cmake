@@ -1,8 +1,16 @@
 # Compiler flags shared by every target of the project.
 add_library(qv_flags INTERFACE)
-target_compile_options(qv_flags INTERFACE -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor)
+target_compile_options(qv_flags INTERFACE -Wall -Wextra -Wpedantic -Wnon-virtual-dtor)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  target_compile_options(qv_flags INTERFACE -Wshadow=local)
+endif()
 if(QV_WERROR)
   target_compile_options(qv_flags INTERFACE -Werror)
+endif()
+if(QV_FUZZ)
+  # Coverage instrumentation for everything, so the fuzzers see inside the core.
+  target_compile_options(qv_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(qv_flags INTERFACE -fsanitize=address,undefined)
 endif()
 if(QV_SANITIZE)
   target_compile_options(qv_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)

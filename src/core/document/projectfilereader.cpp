@@ -229,6 +229,11 @@ ProjectReadResult readProjectBytes(std::span<const uint8_t> bytes, const std::st
                                    const ProjectReadOptions& options)
 {
     ProjectReadResult result;
+    if (bytes.empty()) {
+        result.error = ProjectReadError::NotAProject;
+        result.message = fileName + ": the file is empty, not a project file";
+        return result;
+    }
     RecordReader reader(bytes);
     try {
         const std::string signature = reader.getRawStr();
