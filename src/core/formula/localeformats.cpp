@@ -1,5 +1,7 @@
 #include "localeformats.h"
 
+#include "formulanumber.h"
+
 #include <unicode/datefmt.h>
 #include <unicode/gregocal.h>
 #include <unicode/numberformatter.h>
@@ -189,31 +191,30 @@ LocaleFormats::~LocaleFormats() = default;
 namespace {
 
 std::string formatDecimal(const icu::number::LocalizedNumberFormatter& formatter,
-                          const FormulaDecimal& value)
+                          std::string_view text)
 {
-    const std::string text = FormulaNumber::fromDecimal(value).toText();
     UErrorCode status = U_ZERO_ERROR;
     const icu::number::FormattedNumber formatted = formatter.formatDecimal(
         icu::StringPiece(text.data(), static_cast<int32_t>(text.size())), status);
     const icu::UnicodeString result = formatted.toString(status);
-    return U_SUCCESS(status) ? utf8(result) : text;
+    return U_SUCCESS(status) ? utf8(result) : std::string(text);
 }
 
 } // namespace
 
-std::string LocaleFormats::currency(const FormulaDecimal& value, int decimals)
+std::string LocaleFormats::currency(std::string_view plainNumber, int decimals)
 {
-    return formatDecimal(impl_->numberFormatter(true, std::clamp(decimals, 0, 4)), value);
+    return formatDecimal(impl_->numberFormatter(true, std::clamp(decimals, 0, 4)), plainNumber);
 }
 
-std::string LocaleFormats::groupedNumber(const FormulaDecimal& value, int decimals)
+std::string LocaleFormats::groupedNumber(std::string_view plainNumber, int decimals)
 {
-    return formatDecimal(impl_->numberFormatter(false, std::clamp(decimals, 0, 4)), value);
+    return formatDecimal(impl_->numberFormatter(false, std::clamp(decimals, 0, 4)), plainNumber);
 }
 
 std::string LocaleFormats::currencyOfZero()
 {
-    return currency(FormulaDecimal(0), 2);
+    return currency("0", 2);
 }
 
 std::optional<std::string> LocaleFormats::formatDate(double serial, Pattern pattern)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "formulalocale.h"
-#include "formulanumber.h"
 
 #include <array>
 #include <memory>
@@ -25,10 +24,12 @@ public:
 
     const FormulaLocale& locale() const { return locale_; }
 
-    // The amount in the locale's currency format with `decimals` (0..4) decimals.
-    std::string currency(const FormulaDecimal& value, int decimals);
-    // Grouped number with `decimals` (0..4) decimals and a minus sign for negatives.
-    std::string groupedNumber(const FormulaDecimal& value, int decimals);
+    // A plain number text ("-1234.5") in the locale's currency format with `decimals`
+    // (0..4) decimals.
+    std::string currency(std::string_view plainNumber, int decimals);
+    // A plain number text as a grouped number with `decimals` (0..4) decimals and a minus
+    // sign for negatives.
+    std::string groupedNumber(std::string_view plainNumber, int decimals);
     // The locale's currency text of zero ("$0.00", "0,00 €").
     std::string currencyOfZero();
 

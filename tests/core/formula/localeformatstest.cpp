@@ -66,14 +66,14 @@ TEST(LocaleFormats, FormatsCurrencyAndNumbers)
 {
     qv::LocaleFormats us(qv::FormulaLocale::fromIcu("en_US"));
     qv::LocaleFormats de(qv::FormulaLocale::fromIcu("de_DE"));
-    const qv::FormulaDecimal value("-1234.565");
+    const std::string value = "-1234.565";
     EXPECT_EQ(us.currency(value, 2), "-$1,234.56");
     EXPECT_EQ(us.currency(value, 0), "-$1,235");
     EXPECT_EQ(us.groupedNumber(value, 4), "-1,234.5650");
-    EXPECT_EQ(us.groupedNumber(qv::FormulaDecimal(7), 2), "7.00");
+    EXPECT_EQ(us.groupedNumber("7", 2), "7.00");
     EXPECT_EQ(de.currency(value, 2), "-1.234,56\xC2\xA0\xE2\x82\xAC");
     EXPECT_EQ(de.groupedNumber(value, 3), "-1.234,565");
-    EXPECT_EQ(de.groupedNumber(qv::FormulaDecimal("2.5"), 0), "2");
+    EXPECT_EQ(de.groupedNumber("2.5", 0), "2");
 }
 
 } // namespace

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "cmoney.h"
+#include "formaccess.h"
+#include "formulanumber.h"
+#include "localeformats.h"
+#include "prepareformula.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+// How a condition compares its two sides. A quoted operand switches a line to text.
+enum class ComparisonMode { Number, Text, Date };
+
+// Runs the formulas of one designed window: statements, IF lines and assignments over
+// the working state of one recalculation. The form is read and written through
+// FormAccess; a failing statement is skipped and the run goes on, which is how the
+// formula language treats errors.
+class FormulaEngine {
+public:
+    FormulaEngine(FormAccess& form, const FormulaLocale& locale);
+
+    // Recomputes every field formula in field order (the live preview's recalculation).
+    void RecalculateForm();
+
+    // The statements of the language, exposed for their tests; they work on the state
+    // that the last RecalculateForm (or ResetState) built.
+    void ResetState();
+    void ExecuteStatementLine(std::string line, ComparisonMode mode);
+    void ExecuteIfLine(const std::string& line, ComparisonMode mode);
+    void ExecuteAssignment(std::string statement);
+    bool EvaluateCondition(std::string word, ComparisonMode& mode);
+
+    const std::string& variable(int index) const { return variables_.at(index); }
+    const std::string& fieldValue(int field) const { return fieldValues_.at(field); }
+
+private:
+    void runFormula(int field, const std::string& formula);
+    void runLines(const std::string& text, ComparisonMode mode);
+    void substituteVariables(std::string& text) const;
+    void showComputedValue(int field, int format, const FormulaNumber& value);
+    void assignField(int field, const std::string& e);
+    std::string fieldValueOfContent(int field, const std::string& content) const;
+    void storeValue(const std::string& target, const std::string& e);
+    bool applyFunctions(std::string& e);
+    const CMoney& money();
+
+    FormAccess& form_;
+    FormulaLocale locale_;
+    LocaleFormats formats_;
+    ObjectCounts counts_;
+    std::vector<std::string> fieldValues_; // index 0 unused
+    std::vector<std::string> comboValues_; // index 0 unused
+    std::vector<std::string> checkValues_;
+    std::array<std::string, 100> variables_;
+    std::optional<CMoney> money_;
+};
+
+// One recalculation of the form in the given locale.
+void RecalculateForm(FormAccess& form, const FormulaLocale& locale);
+
+} // namespace qv

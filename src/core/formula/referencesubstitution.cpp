@@ -1,0 +1,128 @@
+#include "referencesubstitution.h"
+
+#include "numbertext.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace qv {
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Adds every index in [low, bound) that `letter`index names somewhere in the text: each
+// leading part of the digit run after the letter is one ("F123" holds F1, F12, F123;
+// "K05" holds only K0).
+void collectCandidates(std::string_view text, char letter, int low, long long bound,
+                       std::vector<int>& candidates)
+{
+    for (size_t at = text.find(letter); at != std::string_view::npos;
+         at = text.find(letter, at + 1)) {
+        size_t i = at + 1;
+        if (i >= text.size() || !isDigit(text[i]))
+            continue;
+        if (text[i] == '0') {
+            if (low <= 0 && 0 < bound)
+                candidates.push_back(0);
+            continue;
+        }
+        long long index = 0;
+        for (; i < text.size() && isDigit(text[i]); ++i) {
+            index = index * 10 + (text[i] - '0');
+            if (index >= bound)
+                break;
+            if (index >= low)
+                candidates.push_back(static_cast<int>(index));
+        }
+    }
+}
+
+void sortUnique(std::vector<int>& values)
+{
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+}
+
+} // namespace
+
+std::string SubstituteReferences(std::string_view text, char letter, int low, int high,
+                                 const ReferenceValue& value)
+{
+    std::string result(text);
+    if (high < low)
+        return result;
+    std::vector<int> candidates;
+    collectCandidates(result, letter, low, static_cast<long long>(high) + 1, candidates);
+    sortUnique(candidates);
+    std::string token(1, letter);
+    while (!candidates.empty()) {
+        const int index = candidates.back();
+        candidates.pop_back();
+
+        token.resize(1);
+        token += std::to_string(index);
+        size_t at = result.find(token);
+        if (at == std::string::npos)
+            continue;
+        const std::string replacement = value(index);
+        // A new reference can only appear where the replacement holds the letter or where
+        // it meets a letter or digit before it; then the text is searched again.
+        bool searchAgain = replacement.find(letter) != std::string::npos;
+        std::string next;
+        next.reserve(result.size() + replacement.size());
+        size_t from = 0;
+        for (; at != std::string::npos; at = result.find(token, from)) {
+            if (at > 0 && (result[at - 1] == letter || isDigit(result[at - 1])))
+                searchAgain = true;
+            next.append(result, from, at - from);
+            next += replacement;
+            from = at + token.size();
+        }
+        next.append(result, from, std::string::npos);
+        result = std::move(next);
+        if (searchAgain) {
+            candidates.clear();
+            collectCandidates(result, letter, low, index, candidates);
+            sortUnique(candidates);
+        }
+    }
+    return result;
+}
+
+std::string SubstituteReferencesLiteral(std::string_view text, char letter, int low, int high,
+                                        const ReferenceValue& value)
+{
+    std::string result(text);
+    for (int index = high; index >= low; --index) {
+        const std::string token = letter + std::to_string(index);
+        if (result.find(token) != std::string::npos)
+            result = ReplaceAll(result, token, value(index));
+    }
+    return result;
+}
+
+void MarkAssignmentTargets(std::string& text, char letter, int low, int high)
+{
+    const char lower = static_cast<char>(letter - 'A' + 'a');
+    for (size_t at = text.find(letter); at != std::string::npos; at = text.find(letter, at + 1)) {
+        size_t end = at + 1;
+        while (end < text.size() && isDigit(text[end]))
+            ++end;
+        const size_t digits = end - at - 1;
+        if (digits == 0 || end >= text.size() || text[end] != '=')
+            continue;
+        if (digits > 1 && text[at + 1] == '0')
+            continue;
+        if (digits > 9)
+            continue;
+        const int index = std::stoi(text.substr(at + 1, digits));
+        if (index >= low && index <= high)
+            text[at] = lower;
+    }
+}
+
+} // namespace qv
