@@ -1,0 +1,173 @@
+#include "builder/compileapp.h"
+#include "builder/datablockreader.h"
+#include "document/projectfixture.h"
+#include "document/scratchfolder.h"
+#include "fakeruntime.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> readAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string utf16At(const std::vector<uint8_t>& image, size_t at, size_t characters)
+{
+    std::string text;
+    for (size_t i = 0; i < characters; ++i)
+        text.push_back(static_cast<char>(image[at + 2 * i]));
+    return text;
+}
+
+ProjectDocument buildableDocument()
+{
+    ProjectDocument doc = test::richDocument();
+    doc.fields[1].maxLength = 30;
+    doc.settings.versionTexts[0] = "Acme Ltd";
+    return doc;
+}
+
+BuildOptions optionsFor(const fs::path& parent, const std::string& name)
+{
+    BuildOptions options;
+    options.appName = name;
+    options.parentFolder = parent;
+    options.runtimeImage = test::fakeRuntime();
+    options.iconBytes = test::sixteenColourIcon(4);
+    options.buildDate = {2026, 5, 6};
+    return options;
+}
+
+TEST(CompileApp, WritesTheExecutablePicturesAndReadableData)
+{
+    test::ScratchFolder scratch;
+    ProjectDocument doc = buildableDocument();
+    std::vector<double> progress;
+    BuildOptions options = optionsFor(scratch.path(), "Orders");
+    options.progress = [&](const std::string&, double done) { progress.push_back(done); };
+    const BuildResult result = CompileApp(doc, options);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(result.executable, scratch.path() / "Orders" / "Orders.exe");
+    EXPECT_GT(progress.size(), 18u);
+    EXPECT_EQ(progress.back(), 1.0);
+
+    const std::vector<uint8_t> exe = readAll(result.executable);
+    EXPECT_EQ(utf16At(exe, test::kFakeCompanyAt, 9), std::string("Acme Ltd") + '\0');
+    EXPECT_EQ(exe[test::kFakeIconAt], 0x44) << "icon pixels patched";
+    const AppFileRead read = ReadAppFile(exe, "Orders.exe");
+    ASSERT_TRUE(read.ok) << read.message;
+    EXPECT_EQ(read.data.helpFileName, "Orders.chm");
+    EXPECT_EQ(readAll(scratch.path() / "Orders" / "Orders1.png"),
+              (std::vector<uint8_t>{0x89, 'P', 'N', 'G', 0, 1, 2}));
+    // The document keeps the generated names.
+    EXPECT_EQ(doc.combos[1].tag, "Combo_Field_1");
+    EXPECT_EQ(doc.settings.searchTexts[10], "0");
+}
+
+TEST(CompileApp, ReplacesTheOriginalFileNameOnlyWhenTheNameFits)
+{
+    test::ScratchFolder scratch;
+    struct Case {
+        std::string name;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"ElevenChars", "ElevenChars.exe"},
+        {"TwelveCharsX", "Application.exe"},
+        {"Abc", std::string("Abc.exe") + std::string(8, '\0')},
+    };
+    for (const Case& c : cases) {
+        ProjectDocument doc = buildableDocument();
+        const BuildResult result = CompileApp(doc, optionsFor(scratch.path(), c.name));
+        ASSERT_TRUE(result.ok) << result.message;
+        EXPECT_EQ(utf16At(readAll(result.executable), test::kFakeOriginalAt, 15), c.expected);
+    }
+}
+
+TEST(CompileApp, RefusesBeforeWritingAnything)
+{
+    test::ScratchFolder scratch;
+    ProjectDocument small = test::richDocument();
+    BuildResult result = CompileApp(small, optionsFor(scratch.path(), "Small"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.messageNumber, 298);
+
+    ProjectDocument huge = buildableDocument();
+    huge.titles[2].caption = std::string(40000, 'x');
+    result = CompileApp(huge, optionsFor(scratch.path(), "Huge"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("Title 2"), std::string::npos) << result.message;
+
+    ProjectDocument doc = buildableDocument();
+    for (const char* name : {"", "..", "a/b", "what?"}) {
+        result = CompileApp(doc, optionsFor(scratch.path(), name));
+        EXPECT_FALSE(result.ok) << name;
+    }
+    EXPECT_TRUE(fs::is_empty(scratch.path()));
+}
+
+TEST(CompileApp, AFailedWriteRemovesTheOutputAndIsNoSuccess)
+{
+    test::ScratchFolder scratch;
+    ProjectDocument doc = buildableDocument();
+    // A folder where the executable should go makes its write fail.
+    fs::create_directories(scratch.path() / "Busy" / "Busy.exe");
+    const BuildResult result = CompileApp(doc, optionsFor(scratch.path(), "Busy"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("Busy.exe"), std::string::npos) << result.message;
+    EXPECT_FALSE(fs::exists(scratch.path() / "Busy" / "Busy1.png"));
+}
+
+TEST(CompileApp, KeepsTheApplicationWhenTheInstallerIsNotMade)
+{
+    test::ScratchFolder scratch;
+    ProjectDocument doc = buildableDocument();
+    doc.settings.versionTexts[7] = "A licence longer than ten characters";
+    BuildOptions options = optionsFor(scratch.path(), "Kept");
+    options.createSetup = true;
+    options.programFolder = scratch.path() / "program";
+    const BuildResult result = CompileApp(doc, options);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_FALSE(result.installerMade);
+    EXPECT_TRUE(fs::exists(scratch.path() / "Kept" / "Kept.exe"));
+    EXPECT_TRUE(fs::exists(scratch.path() / "Kept" / "Kept.iss"));
+    EXPECT_TRUE(fs::exists(scratch.path() / "Kept" / "License.txt"));
+    ASSERT_FALSE(result.warnings.empty());
+    EXPECT_NE(result.warnings.back().find("installer was not made"), std::string::npos);
+    EXPECT_EQ(doc.settings.versionTexts[5], "1") << "version default kept in the document";
+}
+
+TEST(CompileApp, LeavesOnlyTheInstallerWhenTheCompilerMadeIt)
+{
+    test::ScratchFolder scratch;
+    ProjectDocument doc = buildableDocument();
+    BuildOptions options = optionsFor(scratch.path(), "Setup");
+    options.createSetup = true;
+    options.programFolder = scratch.path() / "program";
+    fs::create_directories(options.programFolder / "InnoSetup");
+    std::ofstream(options.programFolder / "InnoSetup" / "ISCC.exe") << "compiler";
+    std::string argument;
+    options.runAndWait = [&](const fs::path&, const std::string& arg, const fs::path& folder) {
+        argument = arg;
+        std::ofstream(folder / "Setup_Setup.exe") << "installer";
+    };
+    const BuildResult result = CompileApp(doc, options);
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_TRUE(result.installerMade);
+    EXPECT_EQ(argument, "\"Setup.iss\"");
+    EXPECT_FALSE(fs::exists(scratch.path() / "Setup" / "Setup.exe"));
+    EXPECT_FALSE(fs::exists(scratch.path() / "Setup" / "Setup.iss"));
+    EXPECT_TRUE(fs::exists(scratch.path() / "Setup" / "Setup1.png"));
+}
+
+}  // namespace
+}  // namespace qv
