@@ -140,11 +140,12 @@ struct AppData {
     std::string lastPictureName;
     std::vector<uint8_t> lastPictureBytes;
 
-    // 18. field formulas and default texts, one pair per field. Added after the fixed
-    // sections so that a runtime reading only those is not disturbed; absent in a block
-    // that ends after section 17.
+    // 18. per field its formula, default text and date offset, which the live formulas of
+    // the runtime need. Added after the fixed sections so that a runtime reading only those
+    // is not disturbed; absent in a block that ends after section 17.
     std::vector<std::string> fieldFormulas;
     std::vector<std::string> fieldTexts;
+    std::vector<int16_t> fieldDateOffsets;
 };
 
 inline constexpr int kBlockSectionCount = 18;

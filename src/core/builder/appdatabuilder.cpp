@@ -3,6 +3,7 @@
 #include "builder/designsurface.h"
 #include "builder/webfragment.h"
 #include "formula/markup.h"
+#include "formula/prepareformula.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -203,6 +204,7 @@ AppDataBuild BuildAppData(const ProjectDocument& document, const std::string& ap
         a.fields.push_back({f, !f.fieldFormula.empty(), f.tag, f.framed()});
         a.fieldFormulas.push_back(f.fieldFormula);
         a.fieldTexts.push_back(f.text);
+        a.fieldDateOffsets.push_back(f.dateOffsetDays);
     }
     for (int i : document.combos.indices())
         a.combos.push_back(document.combos[i]);
@@ -210,8 +212,12 @@ AppDataBuild BuildAppData(const ProjectDocument& document, const std::string& ap
         a.notes.push_back({document.notes[i], document.notes[i].framed()});
     for (int i : document.checkboxes.indices())
         a.checkboxes.push_back(document.checkboxes[i]);
-    for (int i : document.buttons.indices())
+    const ObjectCounts counts{document.fields.highWater(), document.notes.highWater(),
+                              document.combos.highWater(), document.checkboxes.highWater() + 1};
+    for (int i : document.buttons.indices()) {
         a.buttons.push_back(document.buttons[i]);
+        a.buttons.back().buttonAction = PrepareFormula(document.buttons[i].buttonAction, counts);
+    }
 
     a.exportOption = s.exportOption;
     a.aboutMenuVisible = s.aboutMenuVisible;

@@ -416,6 +416,7 @@ void fieldExtras(W& w, A& a)
     if constexpr (W::kReading) {
         a.fieldFormulas.assign(a.fields.size(), {});
         a.fieldTexts.assign(a.fields.size(), {});
+        a.fieldDateOffsets.assign(a.fields.size(), 0);
         if (!w.hasMore())
             return;
     }
@@ -423,6 +424,7 @@ void fieldExtras(W& w, A& a)
         w.setContext("Field " + std::to_string(i + 1));
         w.keyStr(a.fieldFormulas[i]);
         w.keyStr(a.fieldTexts[i]);
+        w.integer(a.fieldDateOffsets[i]);
     }
 }
 
