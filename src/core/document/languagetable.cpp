@@ -151,14 +151,17 @@ LanguageLoad LanguageTable::parse(std::string_view bytes, const std::string& fil
     if (bom) {
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    const bool utf8 = isValidUtf8(bytes);
+    const std::vector<std::string_view> lines = splitLines(bytes, kFontLine);
+    // Only the lines that are read decide the encoding; whatever follows them is ignored.
+    const std::size_t usedBytes =
+        lines.empty() ? 0 : static_cast<std::size_t>(lines.back().end() - bytes.begin());
+    const bool utf8 = isValidUtf8(bytes.substr(0, usedBytes));
     if (bom && !utf8) {
         result.error = quoted(fileName) + " starts with a UTF-8 mark but is not valid UTF-8";
         return result;
     }
     table.encoding = bom ? Encoding::Utf8WithBom : (utf8 ? Encoding::Utf8 : Encoding::CodePage);
 
-    const std::vector<std::string_view> lines = splitLines(bytes, kFontLine);
     if (lines.size() < static_cast<std::size_t>(kEntryCount)) {
         result.error = quoted(fileName) + " has " + std::to_string(lines.size()) +
                        " lines; it needs " + std::to_string(kEntryCount) +

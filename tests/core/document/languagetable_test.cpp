@@ -82,7 +82,7 @@ TEST(LanguageTableTest, ParsesCompleteAndIncompleteFiles)
         {"LF", makeLanguageFile(300, {"204", "Verdana"}, "\n"), true, 204, "Verdana", 0, ""},
         {"no last line end", makeLanguageFile(300, {"204"}) + "Verdana", true, 204, "Verdana", 0,
          ""},
-        {"lines after 302 ignored", makeLanguageFile(300, {"0", "Arial", "x", "y"}), true, 0,
+        {"lines after 302 ignored", makeLanguageFile(300, {"0", "Arial", "x", "\xFF"}), true, 0,
          "Arial", 0, ""},
         {"blanks around the number", makeLanguageFile(300, {" 238\t", "Tahoma"}), true, 238,
          "Tahoma", 0, ""},
@@ -112,6 +112,7 @@ TEST(LanguageTableTest, ParsesCompleteAndIncompleteFiles)
         }
         EXPECT_EQ(load.table->text(1), "Text 1");
         EXPECT_EQ(load.table->text(300), "Text 300");
+        EXPECT_EQ(load.table->encoding, LanguageTable::Encoding::Utf8); // what follows is ignored
     }
 }
 
