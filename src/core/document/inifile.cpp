@@ -2,6 +2,7 @@
 
 #include "document/atomicfile.h"
 #include "document/codepage.h"
+#include "document/languagetable.h"
 #include "document/utf8.h"
 
 #include <cerrno>
@@ -79,6 +80,13 @@ IniFile IniFile::parse(std::string_view bytes, const std::string& fileName,
             readRecord(bytes, i + 1, fileName, warnings);
     }
     ini.language = readRecord(bytes, kLanguageRecord, fileName, warnings);
+    // The name becomes part of a path; one that would leave the languages folder is refused.
+    if (!ini.language.empty() && !isValidLanguageName(ini.language)) {
+        warnings.push_back("Initialisation file '" + fileName + "', record " +
+                           std::to_string(kLanguageRecord) + " holds '" + ini.language +
+                           "', which is not a language name; no language is chosen");
+        ini.language.clear();
+    }
     if (bytes.size() > kStoredBytes) {
         ini.laterRecords = std::string(bytes.substr(kStoredBytes, kMaxKeptBytes));
     }

@@ -33,7 +33,8 @@ struct IniFile {
     std::string serialize(std::vector<std::string>& warnings) const;
     // Reads the bytes of a file, never failing: a record that is cut short by the end of
     // the file or claims more than 126 bytes reads as empty, with a warning naming
-    // `fileName` and the record; records the file does not reach are simply empty.
+    // `fileName` and the record; records the file does not reach are simply empty. A
+    // language name that is not a plain file name (see isValidLanguageName) reads as none.
     static IniFile parse(std::string_view bytes, const std::string& fileName,
                          std::vector<std::string>& warnings);
 };

@@ -104,6 +104,11 @@ TEST(IniFileTest, DamagedRecordsReadAsEmptyWithAWarning)
          {"", "b", "c", "d", "e"},
          "",
          {1, 6}},
+        {"language name leaving its folder",
+         three + record("") + record("") + record("../../etc/passwd"),
+         {"a", "b", "c", "", ""},
+         "",
+         {6}},
         {"windows-1252 text", record("C:\\Caf\xE9"), {"C:\\Caf\xC3\xA9", "", "", "", ""}, "", {}},
     };
     for (const DamageCase& c : cases) {
