@@ -1,0 +1,143 @@
+#include "clicommand.h"
+
+#include "builder/compileapp.h"
+#include "builder/iconpatch.h"
+#include "document/languagetable.h"
+#include "document/projectfile.h"
+
+#ifdef QV_HAVE_EMBEDDED_RUNTIME
+#include "embeddedruntime.h"
+#endif
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+namespace qv::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool readFile(const std::string& path, std::vector<uint8_t>& bytes)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(path, error))
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// The shipped files: languages, icons, images, the installer compiler.
+fs::path programFolder() { return fs::path(QV_SOURCE_DATA_DIR); }
+
+std::string languageText(int number)
+{
+    const LanguageLoad load =
+        LanguageTable::read(programFolder() / "Languages" / "English.txt");
+    return load.table ? load.table->text(number) : std::string();
+}
+
+// Starts `program` with one argument in `folder` and waits for it to end. A program that
+// cannot be started simply makes nothing; the build looks for its output.
+void runAndWait(const fs::path& program, const std::string& argument, const fs::path& folder)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (chdir(folder.c_str()) == 0) {
+            const std::string path = program.string();
+            execl(path.c_str(), path.c_str(), argument.c_str(), static_cast<char*>(nullptr));
+        }
+        _exit(127);
+    }
+    if (child > 0) {
+        int status = 0;
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+}
+
+int runBuild(const std::vector<std::string>& args)
+{
+    static const std::string kUsage = "usage: quorvalle-cli build PROJECT --name NAME --out "
+                                      "PARENTDIR [--runtime FILE] [--setup] [--icon FILE.ico]";
+    const std::vector<std::string> files =
+        positionalArgs(args, {"--name", "--out", "--runtime", "--icon"});
+    BuildOptions options;
+    std::string out;
+    if (files.size() != 1 || !optionValue(args, "--name", options.appName) ||
+        !optionValue(args, "--out", out))
+        return usageError(kUsage);
+    for (const std::string& arg : args) {
+        if (arg.rfind("--", 0) == 0 && arg != "--name" && arg != "--out" && arg != "--runtime" &&
+            arg != "--icon" && arg != "--setup")
+            return usageError("unknown option " + arg + "\n" + kUsage);
+    }
+    options.parentFolder = out;
+    options.createSetup = hasFlag(args, "--setup");
+    options.programFolder = programFolder();
+    options.runAndWait = &runAndWait;
+
+    std::error_code error;
+    if (!fs::is_directory(options.parentFolder, error))
+        return inputError(out + ": the output folder does not exist");
+
+    std::string runtimePath;
+    if (optionValue(args, "--runtime", runtimePath)) {
+        if (!readFile(runtimePath, options.runtimeImage))
+            return inputError(runtimePath + ": the runtime cannot be read");
+    } else {
+#ifdef QV_HAVE_EMBEDDED_RUNTIME
+        const auto image = embeddedRuntimeImage();
+        options.runtimeImage.assign(image.begin(), image.end());
+#else
+        return inputError("this build carries no application runtime; name one with --runtime");
+#endif
+    }
+
+    std::string iconPath;
+    if (optionValue(args, "--icon", iconPath)) {
+        if (!readFile(iconPath, options.iconBytes))
+            return inputError(iconPath + ": the icon cannot be read");
+        if (!IconPatchable(options.iconBytes))
+            return inputError(iconPath + ": " + std::string(kIconRefusedMessage));
+    }
+
+    ProjectReadResult read = readProjectFile(files[0]);
+    if (!read.ok())
+        return inputError(read.message);
+    for (const std::string& warning : read.warnings)
+        std::cerr << "quorvalle-cli: warning: " << warning << '\n';
+
+    const BuildResult result = CompileApp(read.document, options);
+    for (const std::string& warning : result.warnings)
+        std::cerr << "quorvalle-cli: warning: " << warning << '\n';
+    if (!result.ok) {
+        std::string message = result.message;
+        if (result.messageNumber != 0) {
+            const std::string text = languageText(result.messageNumber);
+            if (!text.empty())
+                message = text;
+        }
+        return inputError(files[0] + ": the application was not built: " + message);
+    }
+    if (result.setupRequested && !result.installerMade)
+        std::cerr << "quorvalle-cli: the installer was not made; " << result.executable.string()
+                  << " and " << result.setupScript.string() << " are kept\n";
+    std::cout << fs::absolute(result.outputFolder, error).string() << '\n';
+    return kExitOk;
+}
+
+const CommandRegistration build{
+    {"build", "PROJECT --name NAME --out PARENTDIR [--runtime FILE] [--setup] [--icon FILE.ico]",
+     &runBuild}};
+
+}  // namespace
+
+}  // namespace qv::cli
