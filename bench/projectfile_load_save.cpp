@@ -5,8 +5,7 @@
 
 namespace {
 
-template <class T>
-void fill(qv::ObjectTable<T>& table)
+template <class T> void fill(qv::ObjectTable<T>& table)
 {
     while (!table.full())
         table.append();
@@ -70,4 +69,4 @@ void BM_LoadFullProject(benchmark::State& state)
 }
 BENCHMARK(BM_LoadFullProject)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

@@ -13,7 +13,7 @@ using CommandFunction = int (*)(const std::vector<std::string>& args);
 
 struct CliCommand {
     const char* name;
-    const char* usage;  // the arguments after the command name, for the usage text
+    const char* usage; // the arguments after the command name, for the usage text
     CommandFunction run;
 };
 
@@ -40,4 +40,4 @@ bool hasFlag(const std::vector<std::string>& args, const std::string& name);
 std::vector<std::string> positionalArgs(const std::vector<std::string>& args,
                                         const std::vector<std::string>& valueOptions);
 
-}  // namespace qv::cli
+} // namespace qv::cli

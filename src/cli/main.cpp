@@ -16,12 +16,13 @@ void printUsage(std::ostream& out)
 {
     out << "usage: quorvalle-cli COMMAND [ARGS]\n\ncommands:\n";
     auto commands = registeredCommands();
-    std::sort(commands.begin(), commands.end(),
-              [](const CliCommand& a, const CliCommand& b) { return std::string(a.name) < b.name; });
+    std::sort(commands.begin(), commands.end(), [](const CliCommand& a, const CliCommand& b) {
+        return std::string(a.name) < b.name;
+    });
     for (const CliCommand& command : commands)
         out << "  " << command.name << ' ' << command.usage << '\n';
 }
-}  // namespace
+} // namespace
 
 CommandRegistration::CommandRegistration(CliCommand command)
 {
@@ -78,7 +79,7 @@ std::vector<std::string> positionalArgs(const std::vector<std::string>& args,
     return result;
 }
 
-}  // namespace qv::cli
+} // namespace qv::cli
 
 int main(int argc, char** argv)
 {

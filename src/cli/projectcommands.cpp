@@ -27,8 +27,7 @@ int runRoundtrip(const std::vector<std::string>& args)
     return kExitOk;
 }
 
-template <class T>
-int liveCount(const ObjectTable<T>& table)
+template <class T> int liveCount(const ObjectTable<T>& table)
 {
     int count = 0;
     for (int i : table.indices()) {
@@ -78,6 +77,6 @@ int runInfo(const std::vector<std::string>& args)
 const CommandRegistration roundtrip{{"roundtrip", "IN OUT", &runRoundtrip}};
 const CommandRegistration info{{"info", "FILE", &runInfo}};
 
-}  // namespace
+} // namespace
 
-}  // namespace qv::cli
+} // namespace qv::cli

@@ -94,10 +94,9 @@ struct AppSettings {
     float menuLabelFrameLeft = 0;
     int16_t tileBackgroundMode = 0;
     int16_t pageSizeCode = 0;
-    float surfaceWidth = 0;  // stored only with page-size code 22
+    float surfaceWidth = 0; // stored only with page-size code 22
     float surfaceHeight = 0;
-    std::array<std::string, 5> pageButtonCaptions{"Page 1", "Page 2", "Page 3", "Page 4",
-                                                  "Page 5"};
+    std::array<std::string, 5> pageButtonCaptions{"Page 1", "Page 2", "Page 3", "Page 4", "Page 5"};
     std::string picturePath51;
     std::string picturePath52;
 
@@ -139,7 +138,7 @@ struct AppSettings {
     std::string text9;
 
     // e-mail
-    int16_t emailNameField = 0;    // number of the field holding the e-mail name
+    int16_t emailNameField = 0;     // number of the field holding the e-mail name
     int16_t emailFieldBoxIndex = 0; // the field placed with the e-mail tool, 0 when none
 
     // labels and keys
@@ -169,4 +168,4 @@ struct AppSettings {
     }
 };
 
-}  // namespace qv
+} // namespace qv

@@ -15,38 +15,22 @@ namespace {
 const char* converterNameForCharset(int charset)
 {
     switch (charset) {
-    case 77:
-        return "macintosh";
-    case 128:
-        return "windows-932";
-    case 129:
-        return "windows-949";
-    case 134:
-        return "windows-936";
-    case 136:
-        return "windows-950";
-    case 161:
-        return "windows-1253";
-    case 162:
-        return "windows-1254";
-    case 163:
-        return "windows-1258";
-    case 177:
-        return "windows-1255";
-    case 178:
-        return "windows-1256";
-    case 186:
-        return "windows-1257";
-    case 204:
-        return "windows-1251";
-    case 222:
-        return "windows-874";
-    case 238:
-        return "windows-1250";
-    case 255:
-        return "ibm-437";
-    default:
-        return "windows-1252";
+    case 77: return "macintosh";
+    case 128: return "windows-932";
+    case 129: return "windows-949";
+    case 134: return "windows-936";
+    case 136: return "windows-950";
+    case 161: return "windows-1253";
+    case 162: return "windows-1254";
+    case 163: return "windows-1258";
+    case 177: return "windows-1255";
+    case 178: return "windows-1256";
+    case 186: return "windows-1257";
+    case 204: return "windows-1251";
+    case 222: return "windows-874";
+    case 238: return "windows-1250";
+    case 255: return "ibm-437";
+    default: return "windows-1252";
     }
 }
 
@@ -74,9 +58,9 @@ bool isAscii(std::string_view text)
 }
 
 // Substitutes like ICU's own callback and notes that a character was lost.
-void substituteAndNote(const void* context, UConverterFromUnicodeArgs* args,
-                       const UChar* codeUnits, int32_t length, UChar32 codePoint,
-                       UConverterCallbackReason reason, UErrorCode* status)
+void substituteAndNote(const void* context, UConverterFromUnicodeArgs* args, const UChar* codeUnits,
+                       int32_t length, UChar32 codePoint, UConverterCallbackReason reason,
+                       UErrorCode* status)
 {
     if (reason <= UCNV_IRREGULAR) {
         *static_cast<bool*>(const_cast<void*>(context)) = true;
@@ -105,8 +89,8 @@ std::string CodePage::toUtf8(std::string_view bytes) const
         ucnv_toUChars(converter.get(), units.data(), static_cast<int32_t>(units.size()),
                       bytes.data(), static_cast<int32_t>(bytes.size()), &status);
     if (U_FAILURE(status)) {
-        throw std::runtime_error("Converting text from " + name_ + " failed: " +
-                                 u_errorName(status));
+        throw std::runtime_error("Converting text from " + name_ +
+                                 " failed: " + u_errorName(status));
     }
     std::string out(static_cast<std::size_t>(length) * 3 + 1, '\0');
     int32_t outLength = 0;
@@ -114,8 +98,8 @@ std::string CodePage::toUtf8(std::string_view bytes) const
     u_strToUTF8(out.data(), static_cast<int32_t>(out.size()), &outLength, units.data(), length,
                 &status);
     if (U_FAILURE(status)) {
-        throw std::runtime_error("Converting text from " + name_ + " failed: " +
-                                 u_errorName(status));
+        throw std::runtime_error("Converting text from " + name_ +
+                                 " failed: " + u_errorName(status));
     }
     out.resize(static_cast<std::size_t>(outLength));
     return out;
@@ -131,12 +115,10 @@ std::string CodePage::fromUtf8(std::string_view utf8, bool& lossy) const
     int32_t unitCount = 0;
     int32_t invalid = 0;
     UErrorCode status = U_ZERO_ERROR;
-    u_strFromUTF8WithSub(units.data(), static_cast<int32_t>(units.size()), &unitCount,
-                         utf8.data(), static_cast<int32_t>(utf8.size()), 0xFFFD, &invalid,
-                         &status);
+    u_strFromUTF8WithSub(units.data(), static_cast<int32_t>(units.size()), &unitCount, utf8.data(),
+                         static_cast<int32_t>(utf8.size()), 0xFFFD, &invalid, &status);
     if (U_FAILURE(status)) {
-        throw std::runtime_error("Converting text to " + name_ + " failed: " +
-                                 u_errorName(status));
+        throw std::runtime_error("Converting text to " + name_ + " failed: " + u_errorName(status));
     }
     lossy = invalid > 0;
 
@@ -146,11 +128,10 @@ std::string CodePage::fromUtf8(std::string_view utf8, bool& lossy) const
     ucnv_setFromUCallBack(converter.get(), substituteAndNote, &lossy, nullptr, nullptr, &status);
     std::string out(static_cast<std::size_t>(unitCount) * 4 + 16, '\0');
     const int32_t length =
-        ucnv_fromUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()),
-                        units.data(), unitCount, &status);
+        ucnv_fromUChars(converter.get(), out.data(), static_cast<int32_t>(out.size()), units.data(),
+                        unitCount, &status);
     if (U_FAILURE(status)) {
-        throw std::runtime_error("Converting text to " + name_ + " failed: " +
-                                 u_errorName(status));
+        throw std::runtime_error("Converting text to " + name_ + " failed: " + u_errorName(status));
     }
     out.resize(static_cast<std::size_t>(length));
     return out;

@@ -30,4 +30,4 @@ private:
     std::string name_;
 };
 
-}  // namespace qv
+} // namespace qv

@@ -24,4 +24,4 @@ bool isObjectKindCode(int code)
     return (code >= 1 && code <= 9) || code == 20;
 }
 
-}  // namespace qv
+} // namespace qv

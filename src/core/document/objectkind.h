@@ -55,4 +55,4 @@ std::string_view kindName(ObjectKind kind);
 // True for the codes 1-9 and 20.
 bool isObjectKindCode(int code);
 
-}  // namespace qv
+} // namespace qv

@@ -10,8 +10,7 @@
 
 namespace qv::layout {
 
-template <class W, class S>
-void square(W& w, S& s)
+template <class W, class S> void square(W& w, S& s)
 {
     w.integer(s.page);
     w.byte(s.squareState);
@@ -30,8 +29,7 @@ void square(W& w, S& s)
     w.single(s.left);
 }
 
-template <class W, class L>
-void line(W& w, L& l)
+template <class W, class L> void line(W& w, L& l)
 {
     w.integer(l.page);
     if (l.page == 0)
@@ -44,8 +42,7 @@ void line(W& w, L& l)
     w.byte(l.lineState);
 }
 
-template <class W, class F>
-void field(W& w, F& f)
+template <class W, class F> void field(W& w, F& f)
 {
     w.byte(f.fieldState);
     w.boolean(f.dummyField);
@@ -84,8 +81,7 @@ void field(W& w, F& f)
     w.str(f.text);
 }
 
-template <class W, class T>
-void title(W& w, T& t)
+template <class W, class T> void title(W& w, T& t)
 {
     w.integer(t.alignment);
     w.integer(t.page);
@@ -106,8 +102,7 @@ void title(W& w, T& t)
 }
 
 // Everything of a combo but its list items, which the project walk bounds-checks.
-template <class W, class C>
-void comboHead(W& w, C& c)
+template <class W, class C> void comboHead(W& w, C& c)
 {
     w.long32(c.noChart);
     w.integer(c.textCase);
@@ -135,8 +130,7 @@ void comboHead(W& w, C& c)
     w.long32(c.backStyle);
 }
 
-template <class W, class N>
-void notes(W& w, N& n)
+template <class W, class N> void notes(W& w, N& n)
 {
     w.integer(n.page);
     if (n.page == 0)
@@ -166,8 +160,7 @@ void notes(W& w, N& n)
     w.str(n.toolTipText);
 }
 
-template <class W, class C>
-void checkbox(W& w, C& c)
+template <class W, class C> void checkbox(W& w, C& c)
 {
     w.byte(c.checkState);
     w.integer(c.page);
@@ -186,8 +179,7 @@ void checkbox(W& w, C& c)
     w.integer(c.borderStyle);
 }
 
-template <class W, class B>
-void button(W& w, B& b)
+template <class W, class B> void button(W& w, B& b)
 {
     w.integer(b.page);
     w.str(b.fontName);
@@ -208,8 +200,7 @@ void button(W& w, B& b)
     w.str(b.buttonAction);
 }
 
-template <class W, class S>
-void script(W& w, S& s)
+template <class W, class S> void script(W& w, S& s)
 {
     w.single(s.width);
     w.single(s.height);
@@ -219,4 +210,4 @@ void script(W& w, S& s)
     w.integer(s.page);
 }
 
-}  // namespace qv::layout
+} // namespace qv::layout

@@ -12,8 +12,7 @@ namespace qv {
 // template; for kinds indexed from 0 it is also the first object once the high-water index
 // reaches 0. The high-water index only grows while editing (deleted objects keep their
 // index, marked by their page) and is compacted by a save and load.
-template <class T>
-class ObjectTable {
+template <class T> class ObjectTable {
 public:
     explicit ObjectTable(ObjectKind kind)
         : kind_(kind), limits_(limitsOf(kind)), items_(1), highWater_(limits_.firstIndex - 1)
@@ -96,4 +95,4 @@ private:
     int highWater_;
 };
 
-}  // namespace qv
+} // namespace qv

@@ -18,4 +18,4 @@ void ProjectDocument::clearObjects()
     reportCountStoredAsInteger = false;
 }
 
-}  // namespace qv
+} // namespace qv

@@ -43,23 +43,20 @@ struct ProjectDocument {
 };
 
 // Page value of an object of any kind, as a plain int (Combos store 32 bits).
-template <class T>
-int pageOf(const T& object)
+template <class T> int pageOf(const T& object)
 {
     return static_cast<int>(object.page);
 }
 
 // True when an object is shown on the given page (0..4): its own page or all pages.
-template <class T>
-bool isOnPage(const T& object, int page)
+template <class T> bool isOnPage(const T& object, int page)
 {
     return pageOf(object) == page || pageOf(object) == kAllPages;
 }
 
-template <class T>
-bool isDeleted(const T& object)
+template <class T> bool isDeleted(const T& object)
 {
     return pageOf(object) == kDeletedPage;
 }
 
-}  // namespace qv
+} // namespace qv

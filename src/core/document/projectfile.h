@@ -20,15 +20,15 @@ struct ProjectReadOptions {
 
 enum class ProjectReadError {
     None,
-    CannotOpen,    // the file cannot be read at all
-    NotAProject,   // the signature is wrong (the language table's message 229)
-    Unsupported,   // another format version
-    Damaged,       // truncated, impossible counts or values
+    CannotOpen,  // the file cannot be read at all
+    NotAProject, // the signature is wrong (the language table's message 229)
+    Unsupported, // another format version
+    Damaged,     // truncated, impossible counts or values
 };
 
 struct ProjectReadResult {
     ProjectReadError error = ProjectReadError::None;
-    std::string message;   // one line: file, what is wrong, byte offset
+    std::string message; // one line: file, what is wrong, byte offset
     ProjectDocument document;
     std::vector<std::string> warnings;
     bool ok() const { return error == ProjectReadError::None; }
@@ -61,4 +61,4 @@ ProjectWriteResult saveProjectFile(ProjectDocument& document, const std::filesys
 // our own: no separators, not "." or "..", no control characters.
 std::string safeBaseName(const std::string& path);
 
-}  // namespace qv
+} // namespace qv

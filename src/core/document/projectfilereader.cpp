@@ -127,7 +127,8 @@ private:
         used_.insert(name);
         const std::filesystem::path target = folder_ / name;
         std::ofstream out(target, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()));
+        out.write(reinterpret_cast<const char*>(bytes->data()),
+                  static_cast<std::streamsize>(bytes->size()));
         if (!out)
             warnings_.push_back("cannot write the picture " + target.string());
         picture.sourcePath = target.string();
@@ -166,19 +167,21 @@ void readBody(RecordReader& reader, ProjectDocument& document, const ProjectRead
     const CodePage codePage = CodePage::forCharset(a.defaultCharset);
     reader.setCodePage(codePage);
     a.windowTitle = codePage.toUtf8(rawTitle);
-    a.defaultFontName = options.keepDefaultFont ? options.currentDefaultFont : codePage.toUtf8(rawFont);
+    a.defaultFontName =
+        options.keepDefaultFont ? options.currentDefaultFont : codePage.toUtf8(rawFont);
     const int64_t versionAt = reader.filePos();
     w.integer(a.formatVersion);
     if (a.formatVersion != kProjectFormatVersion) {
         reader.setFilePos(versionAt);
         throw UnsupportedVersion("format version " + std::to_string(a.formatVersion) +
-                              " is not supported; this program reads version 23",
-                          versionAt - 1);
+                                     " is not supported; this program reads version 23",
+                                 versionAt - 1);
     }
     reader.getRawStr(); // "C"
     const int32_t iconUpper = reader.getLong();
     if (iconUpper < -1 || iconUpper + 1 > reader.remaining())
-        reader.fail("the application icon claims " + std::to_string(static_cast<int64_t>(iconUpper) + 1) +
+        reader.fail("the application icon claims " +
+                    std::to_string(static_cast<int64_t>(iconUpper) + 1) +
                     " bytes, more than the file holds");
     a.iconBytes = reader.getBytes(static_cast<size_t>(iconUpper + 1));
     layout::settingsAfterIcon(w, a, a.helpFileName);
@@ -188,7 +191,8 @@ void readBody(RecordReader& reader, ProjectDocument& document, const ProjectRead
 
     layout::settingsBeforePictures(w, a);
     PictureExtractor extractor(options.pictureWorkFolder, warnings);
-    readFull(w, document.pictures, [&extractor](ReadWalker& ww, Picture& p) { extractor.read(ww, p); });
+    readFull(w, document.pictures,
+             [&extractor](ReadWalker& ww, Picture& p) { extractor.read(ww, p); });
 
     readFull(w, document.fields, [](ReadWalker& ww, Field& f) { layout::field(ww, f); });
     readTwoPass(w, document.titles, [](ReadWalker& ww, Title& t) {
@@ -202,7 +206,8 @@ void readBody(RecordReader& reader, ProjectDocument& document, const ProjectRead
         const int32_t items = r.getLong();
         // Each item takes at least its two length bytes.
         if (items < 0 || static_cast<int64_t>(items) * 2 > r.remaining())
-            r.fail("a combo claims " + std::to_string(items) + " list items, more than the file holds");
+            r.fail("a combo claims " + std::to_string(items) +
+                   " list items, more than the file holds");
         c.listItems.resize(static_cast<size_t>(items));
         for (std::string& item : c.listItems)
             ww.str(item);
@@ -211,19 +216,21 @@ void readBody(RecordReader& reader, ProjectDocument& document, const ProjectRead
 
     layout::notesTable(w, a);
     layout::menuSettings(w, a);
-    readTwoPass(w, document.checkboxes, [](ReadWalker& ww, Checkbox& c) { layout::checkbox(ww, c); });
+    readTwoPass(w, document.checkboxes,
+                [](ReadWalker& ww, Checkbox& c) { layout::checkbox(ww, c); });
     readTwoPass(w, document.buttons, [](ReadWalker& ww, Button& b) { layout::button(ww, b); });
     layout::settingsAfterButtons(w, a);
 
     const int scriptCount = readCount(reader, 0, document.scripts.highestIndex(), "Script objects");
-    readSection(w, document.scripts, scriptCount, [](ReadWalker& ww, Script& s) { layout::script(ww, s); });
+    readSection(w, document.scripts, scriptCount,
+                [](ReadWalker& ww, Script& s) { layout::script(ww, s); });
 
     readReports(reader, document);
     w.integer(a.toolBoxField);
     reader.getInteger();
 }
 
-}  // namespace
+} // namespace
 
 ProjectReadResult readProjectBytes(std::span<const uint8_t> bytes, const std::string& fileName,
                                    const ProjectReadOptions& options)
@@ -239,7 +246,8 @@ ProjectReadResult readProjectBytes(std::span<const uint8_t> bytes, const std::st
         const std::string signature = reader.getRawStr();
         if (!signature.starts_with("Dat") && !signature.starts_with("Bus")) {
             result.error = ProjectReadError::NotAProject;
-            result.message = fileName + ": not a project file (it does not start with the project signature)";
+            result.message =
+                fileName + ": not a project file (it does not start with the project signature)";
             return result;
         }
         reader.setFilePos(1);
@@ -255,7 +263,8 @@ ProjectReadResult readProjectBytes(std::span<const uint8_t> bytes, const std::st
     return result;
 }
 
-ProjectReadResult readProjectFile(const std::filesystem::path& path, const ProjectReadOptions& options)
+ProjectReadResult readProjectFile(const std::filesystem::path& path,
+                                  const ProjectReadOptions& options)
 {
     std::error_code ec;
     std::ifstream in;
@@ -276,4 +285,4 @@ ProjectReadResult readProjectFile(const std::filesystem::path& path, const Proje
     return result;
 }
 
-}  // namespace qv
+} // namespace qv

@@ -76,8 +76,8 @@ void writePicture(WriteWalker& w, const Picture& picture, std::vector<std::strin
     // The image travels inside the project: the bytes read with it, or the file the user
     // chose. A file that is gone is dropped, as the user removed it.
     auto bytes = picture.imageBytes;
-    std::string name = picture.storedFileName.empty() ? safeBaseName(picture.sourcePath)
-                                                      : picture.storedFileName;
+    std::string name =
+        picture.storedFileName.empty() ? safeBaseName(picture.sourcePath) : picture.storedFileName;
     if (!bytes && !picture.sourcePath.empty()) {
         std::error_code ec;
         if (std::filesystem::exists(picture.sourcePath, ec)) {
@@ -126,7 +126,7 @@ void writeReports(WriteWalker& w, const ProjectDocument& document, int64_t& coun
     }
 }
 
-}  // namespace
+} // namespace
 
 ProjectWriteResult encodeProject(const ProjectDocument& document, const std::string& projectPath)
 {
@@ -134,7 +134,8 @@ ProjectWriteResult encodeProject(const ProjectDocument& document, const std::str
     const AppSettings& a = document.settings;
     if (document.reportSlots.size() > static_cast<size_t>(kMaxReportSlots)) {
         result.message = "the project has " + std::to_string(document.reportSlots.size()) +
-                         " report slots; at most " + std::to_string(kMaxReportSlots) + " can be stored";
+                         " report slots; at most " + std::to_string(kMaxReportSlots) +
+                         " can be stored";
         return result;
     }
     RecordWriter writer(CodePage::forCharset(a.defaultCharset));
@@ -152,8 +153,10 @@ ProjectWriteResult encodeProject(const ProjectDocument& document, const std::str
         writer.putBytes(a.iconBytes.data(), a.iconBytes.size());
         layout::settingsAfterIcon(w, a, projectPath + ".chm");
 
-        writeTwoPass(w, document.squares, [](WriteWalker& ww, const Square& s) { layout::square(ww, s); });
-        writeTwoPass(w, document.lines, [](WriteWalker& ww, const Line& l) { layout::line(ww, l); });
+        writeTwoPass(w, document.squares,
+                     [](WriteWalker& ww, const Square& s) { layout::square(ww, s); });
+        writeTwoPass(w, document.lines,
+                     [](WriteWalker& ww, const Line& l) { layout::line(ww, l); });
 
         w.setContext("The application settings");
         layout::settingsBeforePictures(w, a);
@@ -163,8 +166,10 @@ ProjectWriteResult encodeProject(const ProjectDocument& document, const std::str
         });
 
         writer.putInteger(static_cast<int16_t>(document.fields.highWater()));
-        writeFull(w, document.fields, [](WriteWalker& ww, const Field& f) { layout::field(ww, f); });
-        writeTwoPass(w, document.titles, [](WriteWalker& ww, const Title& t) { layout::title(ww, t); });
+        writeFull(w, document.fields,
+                  [](WriteWalker& ww, const Field& f) { layout::field(ww, f); });
+        writeTwoPass(w, document.titles,
+                     [](WriteWalker& ww, const Title& t) { layout::title(ww, t); });
         writer.putInteger(static_cast<int16_t>(document.combos.highWater()));
         writeFull(w, document.combos, [](WriteWalker& ww, const Combo& c) {
             layout::comboHead(ww, c);
@@ -178,8 +183,10 @@ ProjectWriteResult encodeProject(const ProjectDocument& document, const std::str
         w.setContext("The application settings");
         layout::notesTable(w, a);
         layout::menuSettings(w, a);
-        writeTwoPass(w, document.checkboxes, [](WriteWalker& ww, const Checkbox& c) { layout::checkbox(ww, c); });
-        writeTwoPass(w, document.buttons, [](WriteWalker& ww, const Button& b) { layout::button(ww, b); });
+        writeTwoPass(w, document.checkboxes,
+                     [](WriteWalker& ww, const Checkbox& c) { layout::checkbox(ww, c); });
+        writeTwoPass(w, document.buttons,
+                     [](WriteWalker& ww, const Button& b) { layout::button(ww, b); });
         w.setContext("The application settings");
         layout::settingsAfterButtons(w, a);
 
@@ -226,7 +233,8 @@ ProjectWriteResult saveProjectFile(ProjectDocument& document, const std::filesys
         return result;
     }
     std::string error;
-    const std::string_view bytes(reinterpret_cast<const char*>(result.bytes.data()), result.bytes.size());
+    const std::string_view bytes(reinterpret_cast<const char*>(result.bytes.data()),
+                                 result.bytes.size());
     if (!writeFileAtomically(path, bytes, error)) {
         result.ok = false;
         result.message = error;
@@ -251,4 +259,4 @@ std::string safeBaseName(const std::string& path)
     return clean;
 }
 
-}  // namespace qv
+} // namespace qv

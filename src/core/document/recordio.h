@@ -68,4 +68,4 @@ private:
     std::string context_;
 };
 
-}  // namespace qv
+} // namespace qv

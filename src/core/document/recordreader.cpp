@@ -7,14 +7,13 @@
 namespace qv {
 
 namespace {
-template <class T>
-T load(const uint8_t* at)
+template <class T> T load(const uint8_t* at)
 {
     T value;
     std::memcpy(&value, at, sizeof value);
     return value;
 }
-}  // namespace
+} // namespace
 
 int64_t RecordReader::remaining() const
 {
@@ -155,4 +154,4 @@ std::vector<uint8_t> RecordReader::getBlob()
     return getBytes(static_cast<size_t>(length));
 }
 
-}  // namespace qv
+} // namespace qv

@@ -16,8 +16,7 @@ namespace qv {
 // 0-based byte offset in the file where the bad record starts.
 class RecordError : public std::runtime_error {
 public:
-    RecordError(const std::string& what, int64_t offset)
-        : std::runtime_error(what), offset_(offset)
+    RecordError(const std::string& what, int64_t offset) : std::runtime_error(what), offset_(offset)
     {
     }
     int64_t offset() const { return offset_; }
@@ -42,8 +41,8 @@ public:
     // Bytes from the cursor to the end of the data.
     int64_t remaining() const;
 
-    std::string getStr();          // converted to UTF-8
-    std::string getRawStr();       // the bytes as stored
+    std::string getStr();    // converted to UTF-8
+    std::string getRawStr(); // the bytes as stored
     uint8_t getByte();
     int16_t getInteger();
     bool getBoolean();
@@ -72,4 +71,4 @@ private:
     int64_t filePos_ = 1;
 };
 
-}  // namespace qv
+} // namespace qv

@@ -48,11 +48,26 @@ void RecordWriter::putVar(VarType type, const void* value, size_t size)
     filePos_ += kVarSlotSize;
 }
 
-void RecordWriter::putByte(uint8_t value) { putVar(VarType::Byte, &value, 1); }
-void RecordWriter::putInteger(int16_t value) { putVar(VarType::Integer, &value, 2); }
-void RecordWriter::putLong(int32_t value) { putVar(VarType::Long, &value, 4); }
-void RecordWriter::putSingle(float value) { putVar(VarType::Single, &value, 4); }
-void RecordWriter::putDouble(double value) { putVar(VarType::Double, &value, 8); }
+void RecordWriter::putByte(uint8_t value)
+{
+    putVar(VarType::Byte, &value, 1);
+}
+void RecordWriter::putInteger(int16_t value)
+{
+    putVar(VarType::Integer, &value, 2);
+}
+void RecordWriter::putLong(int32_t value)
+{
+    putVar(VarType::Long, &value, 4);
+}
+void RecordWriter::putSingle(float value)
+{
+    putVar(VarType::Single, &value, 4);
+}
+void RecordWriter::putDouble(double value)
+{
+    putVar(VarType::Double, &value, 8);
+}
 
 void RecordWriter::putBoolean(bool value)
 {
@@ -80,4 +95,4 @@ void RecordWriter::putBlob(const uint8_t* data, size_t size)
     putBytes(data, size);
 }
 
-}  // namespace qv
+} // namespace qv

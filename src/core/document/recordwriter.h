@@ -15,7 +15,9 @@ namespace qv {
 // ends at the last byte written, as a file written this way does.
 class RecordWriter {
 public:
-    explicit RecordWriter(CodePage codePage = CodePage::western()) : codePage_(std::move(codePage)) {}
+    explicit RecordWriter(CodePage codePage = CodePage::western()) : codePage_(std::move(codePage))
+    {
+    }
 
     int64_t filePos() const { return filePos_; }
     void setFilePos(int64_t pos) { filePos_ = pos; }
@@ -54,4 +56,4 @@ private:
     bool lostCharacters_ = false;
 };
 
-}  // namespace qv
+} // namespace qv

@@ -8,8 +8,7 @@
 namespace qv::layout {
 
 // Header items 9 to 21, after the icon bytes.
-template <class W, class A>
-void settingsAfterIcon(W& w, A& a, const std::string& helpFileName)
+template <class W, class A> void settingsAfterIcon(W& w, A& a, const std::string& helpFileName)
 {
     for (int i = 0; i < kFilePlateCount; ++i) {
         w.str(a.filePlates[i].extension);
@@ -47,24 +46,21 @@ void settingsAfterIcon(W& w, A& a, const std::string& helpFileName)
 }
 
 // Before the pictures: the e-mail name field, the icon path and a picture path.
-template <class W, class A>
-void settingsBeforePictures(W& w, A& a)
+template <class W, class A> void settingsBeforePictures(W& w, A& a)
 {
     w.integer(a.emailNameField);
     w.str(a.iconFilePath);
     w.str(a.picturePath51);
 }
 
-template <class W, class A>
-void notesTable(W& w, A& a)
+template <class W, class A> void notesTable(W& w, A& a)
 {
     for (auto& entry : a.notesTable)
         w.long32(entry);
 }
 
 // Menu captions, screen help, statistics caption, menu texts, about address, date menu.
-template <class W, class A>
-void menuSettings(W& w, A& a)
+template <class W, class A> void menuSettings(W& w, A& a)
 {
     for (auto& caption : a.menuCaptions)
         w.str(caption);
@@ -78,8 +74,7 @@ void menuSettings(W& w, A& a)
 
 // Optional programs, data extension, labels, function keys and the application options,
 // up to the page-button captions (between the buttons and the scripts).
-template <class W, class A>
-void settingsAfterButtons(W& w, A& a)
+template <class W, class A> void settingsAfterButtons(W& w, A& a)
 {
     for (auto& program : a.optionalPrograms) {
         w.boolean(program.visible);
@@ -136,4 +131,4 @@ void settingsAfterButtons(W& w, A& a)
         w.str(caption);
 }
 
-}  // namespace qv::layout
+} // namespace qv::layout

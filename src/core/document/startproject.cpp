@@ -38,4 +38,4 @@ StartProject openStartProject(const StartupFiles& files, const std::string& comm
     return start;
 }
 
-}  // namespace qv
+} // namespace qv

@@ -19,4 +19,4 @@ struct StartProject {
 };
 StartProject openStartProject(const StartupFiles& files, const std::string& commandLinePath);
 
-}  // namespace qv
+} // namespace qv

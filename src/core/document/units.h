@@ -6,7 +6,13 @@ namespace qv {
 // designer works in pixels at 96 dpi.
 inline constexpr float kTwipsPerPixel = 15.0f;
 
-constexpr float twipsToPixels(float twips) { return twips / kTwipsPerPixel; }
-constexpr float pixelsToTwips(float pixels) { return pixels * kTwipsPerPixel; }
+constexpr float twipsToPixels(float twips)
+{
+    return twips / kTwipsPerPixel;
+}
+constexpr float pixelsToTwips(float pixels)
+{
+    return pixels * kTwipsPerPixel;
+}
 
-}  // namespace qv
+} // namespace qv

@@ -35,4 +35,4 @@ constexpr int varValueSize(uint16_t tag)
     return -1;
 }
 
-}  // namespace qv
+} // namespace qv

@@ -9,8 +9,8 @@
 
 namespace qv {
 
-inline constexpr int kMaxReports = 20;      // reports 1..20
-inline constexpr int kMaxReportSlots = 21;  // slots 0..20
+inline constexpr int kMaxReports = 20;     // reports 1..20
+inline constexpr int kMaxReportSlots = 21; // slots 0..20
 inline constexpr int kMaxReportImages = 201;
 inline constexpr int16_t kPlainLabelRef = -1;
 // Reference codes of report labels: Field n is n, Combo n 2000 + n, Checkbox n 4000 + n,
@@ -90,4 +90,4 @@ struct ReportSlot {
     bool removed = false;
 };
 
-}  // namespace qv
+} // namespace qv

@@ -14,8 +14,7 @@ constexpr float kReportWindowChrome = 1440;
 // 16 bytes, so the remaining file size bounds it too.
 constexpr int kMaxReportElements = 32767;
 
-template <class W, class S>
-void squareRecord(W& w, S& s)
+template <class W, class S> void squareRecord(W& w, S& s)
 {
     w.boolean(s.visible);
     w.integer(s.borderWidth);
@@ -30,8 +29,7 @@ void squareRecord(W& w, S& s)
     w.single(s.left);
 }
 
-template <class W, class L>
-void lineRecord(W& w, L& l)
+template <class W, class L> void lineRecord(W& w, L& l)
 {
     w.boolean(l.visible);
     w.long32(l.color);
@@ -41,8 +39,7 @@ void lineRecord(W& w, L& l)
     w.single(l.y2);
 }
 
-template <class W, class I>
-void imageRecord(W& w, I& i)
+template <class W, class I> void imageRecord(W& w, I& i)
 {
     w.boolean(i.visible);
     w.single(i.top);
@@ -53,8 +50,7 @@ void imageRecord(W& w, I& i)
     w.integer(i.imageOption);
 }
 
-template <class W, class L>
-void labelRecord(W& w, L& l)
+template <class W, class L> void labelRecord(W& w, L& l)
 {
     w.boolean(l.visible);
     w.str(l.fontName);
@@ -119,7 +115,7 @@ std::vector<T> readCounted(RecordReader& reader, const char* what, int limit, Re
     return elements;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<int> reportLabelOrder(const std::vector<ReportLabel>& labels)
 {
@@ -163,8 +159,9 @@ Report loadReport(RecordReader& reader)
     report.windowHeight = reader.getSingle() + kReportWindowChrome;
     report.paperWidth = reader.getSingle();
     report.paperHeight = reader.getSingle();
-    report.squares = readCounted<ReportSquare>(reader, "squares", kMaxReportElements,
-                                               [](ReadWalker& w, ReportSquare& s) { squareRecord(w, s); });
+    report.squares =
+        readCounted<ReportSquare>(reader, "squares", kMaxReportElements,
+                                  [](ReadWalker& w, ReportSquare& s) { squareRecord(w, s); });
     report.lines = readCounted<ReportLine>(reader, "lines", kMaxReportElements,
                                            [](ReadWalker& w, ReportLine& l) { lineRecord(w, l); });
     report.images = readCounted<ReportImage>(reader, "images", kMaxReportImages,
@@ -173,9 +170,10 @@ Report loadReport(RecordReader& reader)
                                                  if (i.imageOption == 0)
                                                      i.imageOption = 1;
                                              });
-    report.labels = readCounted<ReportLabel>(reader, "labels", kMaxReportElements,
-                                             [](ReadWalker& w, ReportLabel& l) { labelRecord(w, l); });
+    report.labels =
+        readCounted<ReportLabel>(reader, "labels", kMaxReportElements,
+                                 [](ReadWalker& w, ReportLabel& l) { labelRecord(w, l); });
     return report;
 }
 
-}  // namespace qv
+} // namespace qv

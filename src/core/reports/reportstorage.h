@@ -22,4 +22,4 @@ Report loadReport(RecordReader& reader);
 // that files save unchanged).
 std::vector<int> reportLabelOrder(const std::vector<ReportLabel>& labels);
 
-}  // namespace qv
+} // namespace qv

@@ -61,7 +61,8 @@ TEST(ProjectFile, TextsKeepCommasLineBreaksAndAccents)
     const ProjectDocument loaded = decode(encode(test::richDocument()));
     EXPECT_EQ(loaded.settings.windowTitle, "Caf\xC3\xA9 Orders");
     EXPECT_EQ(loaded.fields[1].text, "default, text\r\nline 2");
-    EXPECT_EQ(loaded.combos[1].listItems, (std::vector<std::string>{"Apple", "Apricot, dried", ""}));
+    EXPECT_EQ(loaded.combos[1].listItems,
+              (std::vector<std::string>{"Apple", "Apricot, dried", ""}));
     EXPECT_EQ(loaded.settings.optionalPrograms[9].commandLine, "/usr/bin/calc --x");
     EXPECT_EQ(loaded.settings.surfaceWidth, 9000);
 }
@@ -137,7 +138,8 @@ TEST(ProjectFile, PicturesGoToTheWorkFolderUnderSafeDistinctNames)
     for (const char* name : {"..\\..\\evil.png", "/etc/../logo.png", "logo.png"}) {
         Picture& p = doc.pictures[doc.pictures.append()];
         p.storedFileName = name;
-        p.imageBytes = std::make_shared<const std::vector<uint8_t>>(std::vector<uint8_t>(name, name + 5));
+        p.imageBytes =
+            std::make_shared<const std::vector<uint8_t>>(std::vector<uint8_t>(name, name + 5));
     }
     ProjectReadOptions options;
     options.pictureWorkFolder = folder.path();
@@ -146,7 +148,8 @@ TEST(ProjectFile, PicturesGoToTheWorkFolderUnderSafeDistinctNames)
     EXPECT_EQ(loaded.pictures[0].sourcePath, (folder.path() / "evil.png").string());
     EXPECT_EQ(loaded.pictures[1].sourcePath, (folder.path() / "logo.png").string());
     EXPECT_EQ(loaded.pictures[2].sourcePath, (folder.path() / "logo-2.png").string());
-    EXPECT_EQ(fileBytes(folder.path() / "logo-2.png"), std::vector<uint8_t>({'l', 'o', 'g', 'o', '.'}));
+    EXPECT_EQ(fileBytes(folder.path() / "logo-2.png"),
+              std::vector<uint8_t>({'l', 'o', 'g', 'o', '.'}));
     size_t files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
         ++files;
@@ -165,7 +168,9 @@ TEST(ProjectFile, PictureFromDiskIsEmbeddedAndAMissingOneIsDropped)
     doc.pictures[doc.pictures.append()].sourcePath = (folder.path() / "gone.jpg").string();
     const ProjectDocument loaded = decode(encode(doc));
     ASSERT_TRUE(loaded.pictures[0].imageBytes);
-    EXPECT_EQ(std::string(loaded.pictures[0].imageBytes->begin(), loaded.pictures[0].imageBytes->end()), "JPEGDATA");
+    EXPECT_EQ(
+        std::string(loaded.pictures[0].imageBytes->begin(), loaded.pictures[0].imageBytes->end()),
+        "JPEGDATA");
     EXPECT_EQ(loaded.pictures[0].storedFileName, "photo.jpg");
     EXPECT_FALSE(loaded.pictures[1].imageBytes);
     EXPECT_TRUE(loaded.pictures[1].storedFileName.empty());
@@ -195,7 +200,10 @@ TEST(ProjectFile, HostileCountsAndValuesAreRejected)
     const std::vector<Case> cases = {
         {"signature", 2, {'X'}, ProjectReadError::NotAProject},
         {"version", 2 + 3 + 2 + 14 + 16 + 2 + 5 + 16 + 2, {22, 0}, ProjectReadError::Unsupported},
-        {"icon size", 2 + 3 + 2 + 14 + 16 + 2 + 5 + 16 + 16 + 2 + 1 + 2, {0xFF, 0xFF, 0xFF, 0x7F}, ProjectReadError::Damaged},
+        {"icon size",
+         2 + 3 + 2 + 14 + 16 + 2 + 5 + 16 + 16 + 2 + 1 + 2,
+         {0xFF, 0xFF, 0xFF, 0x7F},
+         ProjectReadError::Damaged},
         {"value type", 2 + 3 + 2 + 14, {99, 0}, ProjectReadError::Damaged},
         {"text length", 2 + 3, {0xFF, 0xFF}, ProjectReadError::Damaged},
     };
@@ -213,8 +221,10 @@ TEST(ProjectFile, CountPastAKindsLimitIsRejectedBeforeReading)
     doc.fields.append();
     std::vector<uint8_t> bytes = encode(doc);
     // Find the field count slot (Integer 1) right after the pictures count (Integer -1).
-    const uint8_t picturesThenFields[] = {2, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0};
-    auto at = std::search(bytes.begin(), bytes.end(), std::begin(picturesThenFields), std::end(picturesThenFields));
+    const uint8_t picturesThenFields[] = {2, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0,
+                                          0, 0, 0,    0,    0, 0, 2, 0, 1, 0};
+    auto at = std::search(bytes.begin(), bytes.end(), std::begin(picturesThenFields),
+                          std::end(picturesThenFields));
     ASSERT_NE(at, bytes.end());
     at += 16;
     ASSERT_EQ(at[2], 1);
@@ -266,5 +276,5 @@ TEST(ProjectFile, UnreadableOrMissingFilesSayWhich)
     EXPECT_EQ(dir.error, ProjectReadError::CannotOpen);
 }
 
-}  // namespace
-}  // namespace qv
+} // namespace
+} // namespace qv

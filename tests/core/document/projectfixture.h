@@ -84,7 +84,8 @@ inline ProjectDocument richDocument()
     Picture& withImage = doc.pictures[doc.pictures.append()];
     withImage.displayPath = "logo";
     withImage.storedFileName = "logo.png";
-    withImage.imageBytes = std::make_shared<const std::vector<uint8_t>>(std::vector<uint8_t>{0x89, 'P', 'N', 'G', 0, 1, 2});
+    withImage.imageBytes = std::make_shared<const std::vector<uint8_t>>(
+        std::vector<uint8_t>{0x89, 'P', 'N', 'G', 0, 1, 2});
     Picture& withoutImage = doc.pictures[doc.pictures.append()];
     withoutImage.displayPath = "empty";
     doc.pictures[1].page = kDeletedPage;
@@ -96,7 +97,8 @@ inline ProjectDocument richDocument()
         ReportLabel label;
         label.caption = "col " + std::to_string(column);
         label.column = static_cast<uint8_t>(column);
-        label.referenceCode = static_cast<int16_t>(column == 1 ? kComboRefBase + 1 : kPlainLabelRef);
+        label.referenceCode =
+            static_cast<int16_t>(column == 1 ? kComboRefBase + 1 : kPlainLabelRef);
         slot.report.labels.push_back(label);
     }
     slot.report.squares.resize(2);
@@ -108,4 +110,4 @@ inline ProjectDocument richDocument()
     return doc;
 }
 
-}  // namespace qv::test
+} // namespace qv::test

@@ -13,13 +13,13 @@ void emptySettingsAfterIcon(LayoutBuilder& b, const std::string& projectPath)
 {
     for (int i = 0; i < 10; ++i)
         b.str("").str("").str("");
-    b.str("");                                  // Text9
+    b.str(""); // Text9
     for (int i = 0; i < 6; ++i)
-        b.longVar(0);                           // colour table and a zero
-    b.boolVar(false).intVar(0);                 // page-size entry 20, Calendar
-    b.intVar(0).longVar(0).intVar(0);           // page scroller
+        b.longVar(0);                 // colour table and a zero
+    b.boolVar(false).intVar(0);       // page-size entry 20, Calendar
+    b.intVar(0).longVar(0).intVar(0); // page scroller
     b.singleVar(0).intVar(0).singleVar(0).singleVar(0).singleVar(0).singleVar(0).singleVar(0);
-    b.str("").str("");                          // about text, picture path 52
+    b.str("").str(""); // about text, picture path 52
     b.boolVar(false).intVar(0).intVar(0).boolVar(false).intVar(0);
     b.str(projectPath + ".chm").str("");
 }
@@ -53,9 +53,9 @@ std::vector<uint8_t> emptyProjectLayout(const std::string& projectPath)
     b.str("Dat").str("My Application").byteVar(0).str("Arial").intVar(0).intVar(23).str("C");
     b.longVar(-1);
     emptySettingsAfterIcon(b, projectPath);
-    b.intVar(-1).intVar(-1);                    // squares, lines
-    b.intVar(0).str("").str("").intVar(-1);     // e-mail field, icon path, path 51, pictures
-    b.intVar(0).intVar(0).intVar(0).intVar(0);  // fields, titles, combos, notes
+    b.intVar(-1).intVar(-1);                   // squares, lines
+    b.intVar(0).str("").str("").intVar(-1);    // e-mail field, icon path, path 51, pictures
+    b.intVar(0).intVar(0).intVar(0).intVar(0); // fields, titles, combos, notes
     for (int i = 0; i < 96; ++i)
         b.longVar(0);
     for (int i = 0; i < 25; ++i)
@@ -64,10 +64,10 @@ std::vector<uint8_t> emptyProjectLayout(const std::string& projectPath)
     for (int i = 0; i < 7; ++i)
         b.str("");
     b.str("").intVar(0);
-    b.intVar(-1).intVar(-1);                    // checkboxes, buttons
+    b.intVar(-1).intVar(-1); // checkboxes, buttons
     emptySettingsAfterButtons(b);
-    b.intVar(0);                                // scripts
-    b.byteVar(1).str("");                       // one empty report slot
+    b.intVar(0);          // scripts
+    b.byteVar(1).str(""); // one empty report slot
     b.intVar(0).intVar(0);
     return b.finish();
 }
@@ -112,11 +112,11 @@ TEST(ProjectLayout, ObjectRecordsFollowTheirSectionCounts)
     b.str("Dat").str("My Application").byteVar(0).str("Arial").intVar(0).intVar(23).str("C");
     b.longVar(-1);
     emptySettingsAfterIcon(b, "p");
-    b.intVar(0);  // highest square index
+    b.intVar(0); // highest square index
     b.intVar(0).byteVar(7).boolVar(true).longVar(0xFFFFFF).longVar(0).longVar(0);
     b.intVar(0).intVar(1).intVar(1).intVar(1);
     b.singleVar(150).singleVar(1500).singleVar(0).singleVar(0);
-    b.intVar(0);  // highest line index
+    b.intVar(0); // highest line index
     b.intVar(2).singleVar(0).singleVar(0).singleVar(300).singleVar(0).longVar(0).byteVar(0);
     const std::vector<uint8_t> prefix = b.finish();
     ASSERT_GE(written.bytes.size(), prefix.size());
@@ -124,5 +124,5 @@ TEST(ProjectLayout, ObjectRecordsFollowTheirSectionCounts)
     EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), written.bytes.begin()));
 }
 
-}  // namespace
-}  // namespace qv
+} // namespace
+} // namespace qv

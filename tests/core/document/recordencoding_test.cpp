@@ -30,14 +30,20 @@ TEST(RecordEncoding, SlotsTakeSixteenBytesWhateverTheirType)
 
 TEST(RecordEncoding, ValuesAreReadByTheTagFoundAndConverted)
 {
-    const std::vector<uint8_t> bytes =
-        LayoutBuilder().byteVar(200).longVar(-5).singleVar(2.5f).singleVar(3.5f).boolVar(true).intVar(300).finish();
+    const std::vector<uint8_t> bytes = LayoutBuilder()
+                                           .byteVar(200)
+                                           .longVar(-5)
+                                           .singleVar(2.5f)
+                                           .singleVar(3.5f)
+                                           .boolVar(true)
+                                           .intVar(300)
+                                           .finish();
     RecordReader reader(bytes);
-    EXPECT_EQ(reader.getInteger(), 200);   // a Byte slot asked for as Integer
-    EXPECT_EQ(reader.getInteger(), -5);    // a Long slot
-    EXPECT_EQ(reader.getInteger(), 2);     // 2.5 rounds half to even
-    EXPECT_EQ(reader.getLong(), 4);        // 3.5 rounds half to even
-    EXPECT_EQ(reader.getInteger(), -1);    // Boolean True
+    EXPECT_EQ(reader.getInteger(), 200);         // a Byte slot asked for as Integer
+    EXPECT_EQ(reader.getInteger(), -5);          // a Long slot
+    EXPECT_EQ(reader.getInteger(), 2);           // 2.5 rounds half to even
+    EXPECT_EQ(reader.getLong(), 4);              // 3.5 rounds half to even
+    EXPECT_EQ(reader.getInteger(), -1);          // Boolean True
     EXPECT_THROW(reader.getByte(), RecordError); // 300 does not fit a Byte
 }
 
@@ -97,7 +103,7 @@ TEST(ReportStorage, CountSlotsEqualTheRecordsThatFollow)
     EXPECT_EQ(reader.getSingle(), 4560); // the window's frame is not stored
     reader.getSingle();
     reader.getSingle();
-    EXPECT_EQ(reader.getInteger(), 1);   // one visible square of three
+    EXPECT_EQ(reader.getInteger(), 1); // one visible square of three
     reader.setFilePos(1);
     const Report loaded = loadReport(reader);
     EXPECT_EQ(loaded.windowHeight, 6000);
@@ -119,5 +125,5 @@ TEST(ReportStorage, LabelOrderFollowsTheColumns)
     EXPECT_EQ(sortedColumns, (std::vector<int>{0, 1, 1, 2, 3}));
 }
 
-}  // namespace
-}  // namespace qv
+} // namespace
+} // namespace qv

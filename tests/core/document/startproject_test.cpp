@@ -51,5 +51,5 @@ TEST(StartProject, NamedProjectWinsAndABadOneFallsBackToTheTemplate)
     EXPECT_NE(start.message.find("junk.baf"), std::string::npos);
 }
 
-}  // namespace
-}  // namespace qv
+} // namespace
+} // namespace qv
