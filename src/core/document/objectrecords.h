@@ -57,6 +57,9 @@ struct Field {
     // Stored only for a flat box without border, which its frame draws.
     int32_t frameBorderColor = 0;
     int32_t frameFillColor = 0xFFFFFF;
+    // Border style of the frame around the text box (the panel's BF). Not stored in the
+    // project file; the object clipboard carries it.
+    int32_t frameStyle = 1;
     int16_t alignment = 0;
     std::string toolTipText;
     int16_t dateOffsetDays = 0;
@@ -91,6 +94,9 @@ struct Notes {
     int16_t borderStyle = 0;
     int32_t frameBorderColor = 0;
     int32_t frameFillColor = 0xFFFFFF;
+    // Border style of the frame around the text box (the panel's BF). Not stored in the
+    // project file; the object clipboard carries it.
+    int32_t frameStyle = 1;
     std::string toolTipText;
 
     bool framed() const { return appearance == 0 && borderStyle == 0; }
@@ -210,6 +216,9 @@ struct Button {
     int32_t border = 0;
     int16_t tabOrder = 0;
     std::string buttonAction; // the script or action text
+    // Kind of action the built application takes; carried by the object clipboard, not
+    // stored in the project file.
+    int16_t actionCode = 0;
 };
 
 struct Script {

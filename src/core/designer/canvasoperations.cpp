@@ -1,0 +1,315 @@
+#include "designer/canvasoperations.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace qv {
+
+int16_t snapCoordinate(double value, double step)
+{
+    if (!(step > 0) || !std::isfinite(value))
+        return static_cast<int16_t>(std::clamp(std::nearbyint(value), -32768.0, 32767.0));
+    // nearbyint rounds half to even in the default rounding mode.
+    const double snapped = std::nearbyint(std::nearbyint(value / step) * step);
+    return static_cast<int16_t>(std::clamp(snapped, -32768.0, 32767.0));
+}
+
+ResizeZone resizeZoneAt(float x, float y, float width, float height)
+{
+    const bool right = x > width - 4;
+    const bool bottom = y > height - 4;
+    if (right && bottom)
+        return ResizeZone::Corner;
+    if (right)
+        return ResizeZone::Right;
+    if (bottom)
+        return ResizeZone::Bottom;
+    return ResizeZone::Move;
+}
+
+bool resizesWithPointer(ObjectKind kind)
+{
+    return kind == ObjectKind::Picture || kind == ObjectKind::Square ||
+           kind == ObjectKind::Script || kind == ObjectKind::Field || kind == ObjectKind::Notes;
+}
+
+void selectObject(Designer& d, ObjectRef ref)
+{
+    SelectionState& s = d.selection();
+    if (s.areaActive())
+        releaseAreaSelection(s);
+    s.select(ref);
+}
+
+namespace {
+
+std::string dragKey(ObjectRef ref)
+{
+    return "drag:" + std::to_string(static_cast<int>(ref.kind)) + ":" + std::to_string(ref.index);
+}
+
+} // namespace
+
+void moveObject(Designer& d, ObjectRef ref, float dx, float dy)
+{
+    if (d.selection().locked || (dx == 0 && dy == 0))
+        return;
+    d.change(
+        "Move",
+        [&](DocumentEdit& e) { e.touchObject(ref, [&](auto& o) { shiftRecord(o, dx, dy); }); },
+        dragKey(ref));
+}
+
+void resizeObject(Designer& d, ObjectRef ref, ResizeZone zone, float x, float y)
+{
+    if (d.selection().locked || !resizesWithPointer(ref.kind))
+        return;
+    if (zone == ResizeZone::Move)
+        return;
+    x = std::max(x, 20.0f);
+    y = std::max(y, 20.0f);
+    d.change(
+        "Resize",
+        [&](DocumentEdit& e) {
+            e.touchObject(ref, [&](auto& o) {
+                const PixelRect r = recordRect(o);
+                if (ref.kind == ObjectKind::Field) {
+                    // A field grows in width only; its frame follows (width + 6).
+                    if (zone != ResizeZone::Bottom)
+                        setRecordSize(o, x, r.height);
+                    return;
+                }
+                if (zone == ResizeZone::Corner)
+                    setRecordSize(o, x, y);
+                else if (zone == ResizeZone::Right)
+                    setRecordSize(o, x, r.height);
+                else
+                    setRecordSize(o, r.width, y);
+            });
+        },
+        dragKey(ref));
+}
+
+void releaseObject(Designer& d, ObjectRef ref)
+{
+    if (d.selection().locked)
+        return;
+    d.change(
+        "Move",
+        [&](DocumentEdit& e) {
+            e.touchObject(ref, [&](auto& o) {
+                const PixelRect r = recordRect(o);
+                if (r.left + r.width < 1 || r.top + r.height < 1) {
+                    o.page = static_cast<decltype(o.page)>(kDeletedPage);
+                    return;
+                }
+                if (d.canvas().snap) {
+                    placeRecord(o, snapCoordinate(r.left, d.canvas().gridStep),
+                                snapCoordinate(r.top, d.canvas().gridStep));
+                }
+            });
+        },
+        dragKey(ref));
+    d.undoStack().closeMerge();
+}
+
+bool nudgeSelection(Designer& d, NudgeKey key)
+{
+    const auto ref = d.selection().single();
+    if (!ref)
+        return false;
+    const CanvasSettings& c = d.canvas();
+    bool moved = false;
+    d.change(
+        "Nudge",
+        [&](DocumentEdit& e) {
+            e.touchObject(*ref, [&](auto& o) {
+                const PixelRect r = recordRect(o);
+                float dx = 0;
+                float dy = 0;
+                switch (key) {
+                case NudgeKey::Left: dx = r.left > 0 ? -1 : 0; break;
+                case NudgeKey::Right: dx = r.left < c.width ? 1 : 0; break;
+                case NudgeKey::Up: dy = r.top > 0 ? -1 : 0; break;
+                case NudgeKey::Down: dy = r.top < c.height ? 1 : 0; break;
+                }
+                if (dx != 0 || dy != 0) {
+                    shiftRecord(o, dx, dy);
+                    moved = true;
+                }
+            });
+        },
+        "nudge:" + dragKey(*ref));
+    return moved;
+}
+
+void releaseAreaSelection(SelectionState& s)
+{
+    s.multi.clear();
+    s.bandVisible = false;
+    if (s.areaActive())
+        s.kind = 0;
+}
+
+void finishAreaSelection(Designer& d)
+{
+    SelectionState& s = d.selection();
+    s.bandWidth = std::max(s.bandWidth, 10.0f);
+    s.bandHeight = std::max(s.bandHeight, 10.0f);
+    s.bandVisible = true;
+    s.kind = kAreaSelectionCode;
+    s.multi.clear();
+    const ProjectDocument& doc = d.document();
+    const float right = s.bandLeft + s.bandWidth;
+    const float bottom = s.bandTop + s.bandHeight;
+    for (ObjectKind kind : kAllKinds) {
+        visitTable(doc, kind, [&](const auto& table) {
+            for (int i : table.indices()) {
+                const auto& o = table[i];
+                if (!shownOnPage(o, doc.currentPage))
+                    continue;
+                const PixelRect r = recordRect(o);
+                if (r.left >= s.bandLeft && r.left <= right && r.top >= s.bandTop &&
+                    r.top <= bottom)
+                    s.multi.push_back(ObjectRef{kind, i});
+            }
+        });
+    }
+}
+
+void selectAll(Designer& d)
+{
+    SelectionState& s = d.selection();
+    s.bandLeft = 0;
+    s.bandTop = 0;
+    s.bandWidth = static_cast<float>(d.canvas().width);
+    s.bandHeight = static_cast<float>(d.canvas().height);
+    finishAreaSelection(d);
+}
+
+void moveAreaSelection(Designer& d, float dx, float dy)
+{
+    if (d.selection().locked || (dx == 0 && dy == 0))
+        return;
+    d.change(
+        "Move Selection",
+        [&](DocumentEdit& e) {
+            SelectionState& s = e.selection();
+            s.bandLeft += dx;
+            s.bandTop += dy;
+            for (const ObjectRef& ref : s.multi)
+                e.touchObject(ref, [&](auto& o) { shiftRecord(o, dx, dy); });
+        },
+        "drag:area");
+}
+
+namespace {
+
+float distanceToSegment(float px, float py, float x1, float y1, float x2, float y2)
+{
+    const float vx = x2 - x1;
+    const float vy = y2 - y1;
+    const float length2 = vx * vx + vy * vy;
+    float t = length2 > 0 ? ((px - x1) * vx + (py - y1) * vy) / length2 : 0;
+    t = std::clamp(t, 0.0f, 1.0f);
+    const float cx = x1 + t * vx - px;
+    const float cy = y1 + t * vy - py;
+    return std::sqrt(cx * cx + cy * cy);
+}
+
+} // namespace
+
+std::optional<int> lineAt(const ProjectDocument& d, float x, float y)
+{
+    for (int i : d.lines.indices()) {
+        const Line& l = d.lines[i];
+        if (!shownOnPage(l, d.currentPage))
+            continue;
+        if (distanceToSegment(x, y, twipsToPixels(l.x1), twipsToPixels(l.y1), twipsToPixels(l.x2),
+                              twipsToPixels(l.y2)) <= 2.0f)
+            return i;
+    }
+    return std::nullopt;
+}
+
+bool selectLineAt(Designer& d, float x, float y)
+{
+    const auto hit = lineAt(d.document(), x, y);
+    if (!hit)
+        return false;
+    selectObject(d, ObjectRef{ObjectKind::Line, *hit});
+    return true;
+}
+
+LineHandles lineHandles(const Line& l)
+{
+    return {twipsToPixels(l.x1) - 8, twipsToPixels(l.y1) - 8, twipsToPixels(l.x2) + 1,
+            twipsToPixels(l.y2) + 1};
+}
+
+void dragLineEnd(Designer& d, int lineIndex, int handle, float dx, float dy)
+{
+    if (d.selection().locked || !d.document().lines.contains(lineIndex))
+        return;
+    d.change(
+        "Move Line End",
+        [&](DocumentEdit& e) {
+            Line& l = e.touch<Line>(lineIndex);
+            float& x = handle == 0 ? l.x1 : l.x2;
+            float& y = handle == 0 ? l.y1 : l.y2;
+            x += pixelsToTwips(dx);
+            y += pixelsToTwips(dy);
+        },
+        "lineend:" + std::to_string(lineIndex) + ":" + std::to_string(handle));
+}
+
+void releaseLineEnd(Designer& d, int lineIndex, int handle)
+{
+    if (d.canvas().snap && d.document().lines.contains(lineIndex)) {
+        d.change(
+            "Move Line End",
+            [&](DocumentEdit& e) {
+                Line& l = e.touch<Line>(lineIndex);
+                float& x = handle == 0 ? l.x1 : l.x2;
+                float& y = handle == 0 ? l.y1 : l.y2;
+                x = pixelsToTwips(snapCoordinate(twipsToPixels(x), d.canvas().gridStep));
+                y = pixelsToTwips(snapCoordinate(twipsToPixels(y), d.canvas().gridStep));
+            },
+            "lineend:" + std::to_string(lineIndex) + ":" + std::to_string(handle));
+    }
+    d.undoStack().closeMerge();
+}
+
+RightPlaceValues rightPlace(const PixelRect& r, MeasureUnit unit, float arrowHeight)
+{
+    RightPlaceValues v;
+    const float values[] = {r.left, r.top, r.width, r.height};
+    for (size_t i = 0; i < 4; ++i)
+        v.boxes[i] = singleText(static_cast<float>(toUnit(values[i], unit)));
+    v.arrowLeft = r.left + r.width;
+    v.arrowTop = r.top + (r.height - arrowHeight) / 2;
+    return v;
+}
+
+RightPlaceValues rightPlaceLine(const Line& l, MeasureUnit unit, float arrowHeight)
+{
+    RightPlaceValues v = rightPlace(recordRect(l), unit, arrowHeight);
+    const float values[] = {twipsToPixels(l.x1), twipsToPixels(l.y1), twipsToPixels(l.x2),
+                            twipsToPixels(l.y2)};
+    for (size_t i = 0; i < 4; ++i)
+        v.boxes[i] = singleText(static_cast<float>(toUnit(values[i], unit)));
+    return v;
+}
+
+int32_t hoverColour(int32_t colour)
+{
+    int32_t result = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int32_t c = (colour >> shift) & 0xFF;
+        result |= (c / 2 + 125) << shift;
+    }
+    return result;
+}
+
+} // namespace qv

@@ -1,0 +1,165 @@
+#include "designer/canvassettings.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace qv {
+
+double pixelsPerUnit(MeasureUnit unit)
+{
+    switch (unit) {
+    case MeasureUnit::Pixels: return 1.0;
+    case MeasureUnit::Inches: return kPixelsPerInch;
+    case MeasureUnit::Millimetres: return kPixelsPerInch / 25.4;
+    case MeasureUnit::Centimetres: return kPixelsPerInch / 2.54;
+    }
+    return 1.0;
+}
+
+double toUnit(double pixels, MeasureUnit unit)
+{
+    return pixels / pixelsPerUnit(unit);
+}
+double toPixels(double value, MeasureUnit unit)
+{
+    return value * pixelsPerUnit(unit);
+}
+
+namespace {
+
+constexpr PaperSize kPapers[] = {
+    {"Letter, 8\u00bd x 11 in.", 8.5, 11, MeasureUnit::Inches},
+    {"Tabloid, 11 x 17 in.", 11, 17, MeasureUnit::Inches},
+    {"Ledger, 17 x 11 in.", 17, 11, MeasureUnit::Inches},
+    {"Legal, 8\u00bd x 14 in.", 8.5, 14, MeasureUnit::Inches},
+    {"Statement, 5\u00bd x 8\u00bd in. ", 5.5, 8.5, MeasureUnit::Inches},
+    {"Executive, 7\u00bd x 10\u00bd in.", 7.5, 10.5, MeasureUnit::Inches},
+    {"Note, 8\u00bd x 11 in.", 8.5, 11, MeasureUnit::Inches},
+    {"Folio, 8\u00bd x 13 in.", 8.5, 13, MeasureUnit::Inches},
+    {"U.S. Standard Fanfold, 14 7/8 x 11 in.", 14.875, 11, MeasureUnit::Inches},
+    {"German Standard Fanfold, 8\u00bd x 12 in.", 8.5, 12, MeasureUnit::Inches},
+    {"German Legal Fanfold, 8\u00bd x 13 in. ", 8.5, 13, MeasureUnit::Inches},
+    {"A3, 297 x 420 mm", 297, 420, MeasureUnit::Millimetres},
+    {"A4, 297 x 210 mm", 210, 297, MeasureUnit::Millimetres},
+    {"A5, 148 x 210 mm", 148, 210, MeasureUnit::Millimetres},
+    {"A6, 105 x 148 mm", 105, 148, MeasureUnit::Millimetres},
+    {"B4, 250 x 354 mm", 250, 354, MeasureUnit::Millimetres},
+    {"B5, 182 x 257 mm", 182, 257, MeasureUnit::Millimetres},
+    {"Quarto, 215 x 275 mm", 215, 275, MeasureUnit::Millimetres},
+};
+constexpr int kPortrait = 19;
+constexpr int kLandscape = 20;
+constexpr int kCustom = 22;
+constexpr int kTouchScreen = 23;
+
+} // namespace
+
+std::optional<PaperSize> paperSize(int index)
+{
+    if (index >= 0 && index < static_cast<int>(std::size(kPapers)))
+        return kPapers[index];
+    if (index == kTouchScreen)
+        return PaperSize{"Touch Screen 1366x768 Pixels", 1366, 768, MeasureUnit::Pixels};
+    return std::nullopt;
+}
+
+void choosePageSize(CanvasSettings& canvas, int index,
+                    std::optional<std::pair<double, double>> custom)
+{
+    if (index == kPortrait) {
+        index = canvas.pageSizeIndex;
+        canvas.landscapeChecked = false;
+        canvas.portraitChecked = true;
+    }
+    if (index == kLandscape)
+        canvas.portraitChecked = false;
+    if (index < kPortrait || index > 21)
+        canvas.pageSizeIndex = index;
+    if (auto paper = paperSize(index)) {
+        canvas.width = toPixels(paper->width, paper->unit);
+        canvas.height = toPixels(paper->height, paper->unit);
+    } else if (index == kCustom && custom) {
+        canvas.width = toPixels(static_cast<float>(custom->first), canvas.unit);
+        canvas.height = toPixels(static_cast<float>(custom->second), canvas.unit);
+    }
+    if ((canvas.landscapeChecked && index < kPortrait) || index == kLandscape) {
+        std::swap(canvas.width, canvas.height);
+        canvas.landscapeChecked = true;
+    }
+}
+
+bool chooseUnit(CanvasSettings& canvas, int index)
+{
+    if (index != 3 && (index < 5 || index > 7))
+        return false;
+    canvas.unit = static_cast<MeasureUnit>(index);
+    return chooseGrid(canvas, canvas.gridItem);
+}
+
+std::array<std::string, 4> gridCaptions(MeasureUnit unit)
+{
+    switch (unit) {
+    case MeasureUnit::Inches:
+        return {"1/10 x 1/10 Inc", "1/4 x 1/4 Inc", "1/2 x 1/2 Inc", "1 x 1 Inc"};
+    case MeasureUnit::Millimetres: return {"1 x 1mm", "2 x 2mm", "3 x 3mm", "4 x 4mm"};
+    case MeasureUnit::Centimetres: return {"1/4 x 1/4cm", "1/2 x 1/2cm", "3/4 x 3/4cm", "1 x 1cm"};
+    case MeasureUnit::Pixels: break;
+    }
+    return {"5 x 5px", "10 x 10px", "15 x 15px", "20 x 20px"};
+}
+
+bool chooseGrid(CanvasSettings& canvas, int item)
+{
+    if (item != 5 && item != 10 && item != 15 && item != 20)
+        return false;
+    const int slot = item / 5 - 1;
+    static constexpr double kInches[] = {0.1, 0.25, 0.5, 1};
+    static constexpr double kMillimetres[] = {1, 2, 3, 4};
+    static constexpr double kCentimetres[] = {0.25, 0.5, 0.75, 1};
+    double value = item;
+    switch (canvas.unit) {
+    case MeasureUnit::Inches: value = kInches[slot]; break;
+    case MeasureUnit::Millimetres: value = kMillimetres[slot]; break;
+    case MeasureUnit::Centimetres: value = kCentimetres[slot]; break;
+    case MeasureUnit::Pixels: break;
+    }
+    canvas.gridItem = item;
+    canvas.gridStep = toPixels(value, canvas.unit);
+    return true;
+}
+
+std::string singleText(float value)
+{
+    if (value == 0 || !std::isfinite(value))
+        return std::isnan(value) ? "0" : (value == 0 ? "0" : (value > 0 ? "1E+38" : "-1E+38"));
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.7G", static_cast<double>(value));
+    std::string text = buffer;
+    const size_t e = text.find('E');
+    std::string mantissa = e == std::string::npos ? text : text.substr(0, e);
+    std::string exponent = e == std::string::npos ? std::string() : text.substr(e);
+    if (mantissa.find('.') != std::string::npos) {
+        while (mantissa.back() == '0')
+            mantissa.pop_back();
+        if (mantissa.back() == '.')
+            mantissa.pop_back();
+    }
+    if (!exponent.empty()) {
+        // "E+07" is written "E+07" as the ordinary conversion does; keep two digits at least.
+        const char sign = exponent[1];
+        std::string digits = exponent.substr(2);
+        while (digits.size() > 2 && digits.front() == '0')
+            digits.erase(digits.begin());
+        exponent = std::string("E") + sign + digits;
+    }
+    return mantissa + exponent;
+}
+
+bool acceptsBoxKey(char key)
+{
+    return (key >= '0' && key <= '9') || key == '\b';
+}
+
+} // namespace qv

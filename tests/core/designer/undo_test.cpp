@@ -1,0 +1,111 @@
+#include "designer/canvasoperations.h"
+#include "designer/clipboardtext.h"
+#include "designer/objectcreation.h"
+#include "designer/objectdeletion.h"
+
+#include "designer/designerfixture.h"
+
+#include <functional>
+
+namespace qv {
+namespace {
+
+using test::addField;
+using test::encoded;
+
+TEST(UndoTest, EveryOperationUndoesToTheEarlierDocumentAndRedoesToTheLater)
+{
+    ProjectDocument doc;
+    addField(doc, 10, 10, "F2+1");
+    addField(doc, 50, 10);
+    addField(doc, 90, 10, "F1*F2");
+    Designer d(doc);
+    struct Step {
+        const char* name;
+        std::function<void()> run;
+    };
+    const std::vector<Step> steps = {
+        {"create", [&] { createObject(d, Tool::Label); }},
+        {"move",
+         [&] {
+             moveObject(d, {ObjectKind::Field, 2}, 5, 7);
+         }},
+        {"resize",
+         [&] {
+             resizeObject(d, {ObjectKind::Field, 2}, ResizeZone::Right, 80, 9);
+         }},
+        {"nudge",
+         [&] {
+             d.selection().select({ObjectKind::Field, 1});
+             nudgeSelection(d, NudgeKey::Down);
+         }},
+        {"paste",
+         [&] {
+             pasteClipboardText(d, clipboardText(doc, {{ObjectKind::Field, 3}}));
+         }},
+        {"delete",
+         [&] {
+             deleteObjects(d, {{ObjectKind::Field, 2}});
+         }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        const auto before = encoded(doc);
+        const size_t depth = d.undoStack().size();
+        step.run();
+        d.undoStack().closeMerge();
+        ASSERT_EQ(d.undoStack().size(), depth + 1);
+        const auto after = encoded(doc);
+        EXPECT_NE(before, after);
+        ASSERT_TRUE(d.undo());
+        EXPECT_EQ(encoded(doc), before);
+        ASSERT_TRUE(d.redo());
+        EXPECT_EQ(encoded(doc), after);
+    }
+    // Back to the very start, step by step.
+    while (d.undo()) {
+    }
+    ProjectDocument fresh;
+    addField(fresh, 10, 10, "F2+1");
+    addField(fresh, 50, 10);
+    addField(fresh, 90, 10, "F1*F2");
+    fresh.modified = doc.modified;
+    EXPECT_EQ(encoded(doc), encoded(fresh));
+}
+
+TEST(UndoTest, ADragIsOneStepAndAHundredStepsAreKept)
+{
+    ProjectDocument doc;
+    addField(doc, 10, 10);
+    Designer d(doc);
+    for (int i = 0; i < 20; ++i)
+        moveObject(d, {ObjectKind::Field, 1}, 1, 0);
+    releaseObject(d, {ObjectKind::Field, 1});
+    EXPECT_EQ(d.undoStack().size(), 1u);
+    EXPECT_FLOAT_EQ(objectRect(doc, {ObjectKind::Field, 1}).left, 30);
+    for (int i = 0; i < 150; ++i) {
+        d.selection().select({ObjectKind::Field, 1});
+        createObject(d, Tool::CheckBox);
+    }
+    int undone = 0;
+    while (d.undo())
+        ++undone;
+    EXPECT_GE(undone, 100);
+}
+
+TEST(UndoTest, UndoingAPasteOnAFullerDocumentRestoresTheSelection)
+{
+    ProjectDocument doc;
+    addField(doc, 10, 10);
+    Designer d(doc);
+    selectObject(d, {ObjectKind::Field, 1});
+    const std::string text = copySelection(d);
+    pasteClipboardText(d, text);
+    EXPECT_EQ(d.selection().kind, kAreaSelectionCode);
+    d.undo();
+    EXPECT_EQ(d.selection().kind, 1);
+    EXPECT_EQ(doc.fields.highWater(), 1);
+}
+
+} // namespace
+} // namespace qv
