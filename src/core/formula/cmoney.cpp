@@ -44,9 +44,7 @@ CMoney::CMoney(MoneyCurrency currency)
     case MoneyCurrency::Pound:
         units_ = {" Pound", " Pounds", "No Pence", " Pence", " Pence"};
         break;
-    case MoneyCurrency::Euro:
-        units_ = {" Euro", " Euros", "No Cents", " Cent", " Cents"};
-        break;
+    case MoneyCurrency::Euro: units_ = {" Euro", " Euros", "No Cents", " Cent", " Cents"}; break;
     case MoneyCurrency::Dollar:
         units_ = {" Dollar", " Dollars", "No Cents", " Cent", " Cents"};
         break;

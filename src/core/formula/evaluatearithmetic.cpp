@@ -35,10 +35,8 @@ bool isOperator(char c)
     case 'S':
     case 'T':
     case 'M':
-    case 'X':
-        return true;
-    default:
-        return false;
+    case 'X': return true;
+    default: return false;
     }
 }
 
@@ -54,11 +52,11 @@ std::optional<FormulaNumber> checkedDouble(double value)
     return FormulaNumber::fromDouble(value);
 }
 
-std::optional<FormulaNumber> checkedDecimal(const FormulaDecimal& value)
+std::optional<FormulaNumber> checkedDecimal(const std::optional<FormulaDecimal>& value)
 {
-    if (!InDecimalRange(value))
+    if (!value)
         return std::nullopt;
-    return FormulaNumber::fromDecimal(value);
+    return FormulaNumber::fromDecimal(*value);
 }
 
 // acc Mod n after both are rounded to whole numbers; the remainder takes the sign of acc.
@@ -74,11 +72,9 @@ std::optional<FormulaNumber> modulo(const FormulaNumber& acc, std::string_view n
     const std::optional<FormulaDecimal> n = ValDecimal(numberText);
     if (!n)
         return std::nullopt;
-    const FormulaDecimal a = RoundHalfEven(acc.decimal(), 0);
-    const FormulaDecimal b = RoundHalfEven(*n, 0);
-    if (b.is_zero())
-        return std::nullopt;
-    return checkedDecimal(a - trunc(a / b) * b);
+    const FormulaDecimal a = acc.decimal().roundedHalfEven(0);
+    const FormulaDecimal b = n->roundedHalfEven(0);
+    return checkedDecimal(a.remainder(b));
 }
 
 // Minutes since midnight of a date-time serial.
@@ -100,28 +96,19 @@ std::optional<FormulaNumber> binaryDecimal(char op, const FormulaNumber& acc,
         return std::nullopt;
     const FormulaDecimal& a = acc.decimal();
     switch (op) {
-    case '+':
-        return checkedDecimal(a + *n);
-    case '~':
-        return checkedDecimal(a - *n);
-    case '*':
-        return checkedDecimal(a * *n);
-    default:
-        if (n->is_zero())
-            return std::nullopt;
-        return checkedDecimal(a / *n);
+    case '+': return checkedDecimal(a.plus(*n));
+    case '~': return checkedDecimal(a.minus(*n));
+    case '*': return checkedDecimal(a.times(*n));
+    default: return checkedDecimal(a.dividedBy(*n));
     }
 }
 
 std::optional<FormulaNumber> binaryDouble(char op, double a, double n)
 {
     switch (op) {
-    case '+':
-        return checkedDouble(a + n);
-    case '~':
-        return checkedDouble(a - n);
-    case '*':
-        return checkedDouble(a * n);
+    case '+': return checkedDouble(a + n);
+    case '~': return checkedDouble(a - n);
+    case '*': return checkedDouble(a * n);
     default:
         if (n == 0.0)
             return std::nullopt;
@@ -156,18 +143,14 @@ std::optional<FormulaNumber> apply(char op, const FormulaNumber& acc, std::strin
             return std::nullopt;
         return checkedDouble(std::pow(a, n));
     }
-    case 'M':
-        return modulo(acc, numberText);
+    case 'M': return modulo(acc, numberText);
     case 'A':
         if (acc.isDouble())
             return FormulaNumber::fromDouble(std::fabs(acc.toDouble()));
-        return FormulaNumber::fromDecimal(abs(acc.decimal()));
-    case 'B':
-        return checkedDouble(std::atan(acc.toDouble()));
-    case 'C':
-        return checkedDouble(std::cos(acc.toDouble()));
-    case 'E':
-        return checkedDouble(std::exp(acc.toDouble()));
+        return FormulaNumber::fromDecimal(acc.decimal().abs());
+    case 'B': return checkedDouble(std::atan(acc.toDouble()));
+    case 'C': return checkedDouble(std::cos(acc.toDouble()));
+    case 'E': return checkedDouble(std::exp(acc.toDouble()));
     case 'L':
         if (acc.toDouble() <= 0.0)
             return std::nullopt;
@@ -176,22 +159,14 @@ std::optional<FormulaNumber> apply(char op, const FormulaNumber& acc, std::strin
         if (acc.toDouble() < 0.0)
             return std::nullopt;
         return checkedDouble(std::sqrt(acc.toDouble()));
-    case 'T':
-        return checkedDouble(std::tan(acc.toDouble()));
-    case 'R':
-        return RoundHalfEven(acc, 0);
-    case 'O':
-        return RoundHalfEven(acc, 1);
-    case 'U':
-        return RoundHalfEven(acc, 2);
-    case 'N':
-        return RoundHalfEven(acc, 3);
-    case 'D':
-        return RoundHalfEven(acc, 4);
-    case 'X':
-        return minuteOfDay(acc);
-    default:
-        return std::nullopt;
+    case 'T': return checkedDouble(std::tan(acc.toDouble()));
+    case 'R': return RoundHalfEven(acc, 0);
+    case 'O': return RoundHalfEven(acc, 1);
+    case 'U': return RoundHalfEven(acc, 2);
+    case 'N': return RoundHalfEven(acc, 3);
+    case 'D': return RoundHalfEven(acc, 4);
+    case 'X': return minuteOfDay(acc);
+    default: return std::nullopt;
     }
 }
 

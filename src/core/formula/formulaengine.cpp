@@ -5,6 +5,7 @@
 #include "referencesubstitution.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <exception>
 
@@ -261,12 +262,8 @@ void FormulaEngine::showComputedValue(int field, int format, const FormulaNumber
     switch (format) {
     case 2:
     case 3:
-    case 4:
-        text = formats_.groupedNumber(plain, format);
-        break;
-    case 5:
-        text = formats_.groupedNumber(plain, 0);
-        break;
+    case 4: text = formats_.groupedNumber(plain, format); break;
+    case 5: text = formats_.groupedNumber(plain, 0); break;
     case 6:
     case 7:
     case 8:
@@ -287,12 +284,8 @@ void FormulaEngine::showComputedValue(int field, int format, const FormulaNumber
             text = formats_.mediumTime(serial);
         break;
     }
-    case 10:
-        text = formats_.shortTime(value.toDouble());
-        break;
-    default:
-        text = LocaleNumberText(plain, locale_);
-        break;
+    case 10: text = formats_.shortTime(value.toDouble()); break;
+    default: text = LocaleNumberText(plain, locale_); break;
     }
     if (text)
         form_.setFieldText(field, *text);
@@ -391,8 +384,7 @@ bool FormulaEngine::EvaluateCondition(std::string word, ComparisonMode& mode)
         }
     }
     switch (mode) {
-    case ComparisonMode::Text:
-        return holdsComparison(textOrder(left, right), op);
+    case ComparisonMode::Text: return holdsComparison(textOrder(left, right), op);
     case ComparisonMode::Date: {
         const std::optional<double> a = formats_.parseDate(left);
         const std::optional<double> b = formats_.parseDate(right);
@@ -400,24 +392,30 @@ bool FormulaEngine::EvaluateCondition(std::string word, ComparisonMode& mode)
             return false;
         return holdsComparison(*a < *b ? -1 : (*a > *b ? 1 : 0), op);
     }
-    case ComparisonMode::Number:
-        break;
+    case ComparisonMode::Number: break;
     }
     return holdsComparison(valNumber(left).compare(valNumber(right)), op);
 }
 
 bool FormulaEngine::applyFunctions(std::string& e)
 {
-    if (e.find("CUR(") != std::string::npos) {
+    const bool hasParenthesis = e.find('(') != std::string::npos;
+    if (!hasParenthesis && e.find_first_of("<>") == std::string::npos)
+        return true;
+    if (hasParenthesis && e.find("CUR(") != std::string::npos) {
         removeAll(e, "CUR(");
         removeAll(e, ")");
         std::string amount = NormaliseNumberText(e, locale_);
         e = replaced(money().MonetaryToWords(amount), ' ', '_');
         return true;
     }
+    static constexpr std::array<std::string_view, 5> kCurrencyNames{"CUR0(", "CUR1(", "CUR2(",
+                                                                    "CUR3(", "CUR4("};
+    static constexpr std::array<std::string_view, 5> kNumberNames{"NUM0(", "NUM1(", "NUM2(",
+                                                                  "NUM3(", "NUM4("};
     for (const bool currency : {true, false}) {
-        for (int decimals = 0; decimals <= 4; ++decimals) {
-            const std::string name = (currency ? "CUR" : "NUM") + std::to_string(decimals) + "(";
+        for (int decimals = 0; hasParenthesis && decimals <= 4; ++decimals) {
+            const std::string_view name = (currency ? kCurrencyNames : kNumberNames)[decimals];
             if (e.find(name) == std::string::npos)
                 continue;
             removeAll(e, name);
@@ -430,7 +428,7 @@ bool FormulaEngine::applyFunctions(std::string& e)
             return true;
         }
     }
-    const bool negated = e.find("NOT(") != std::string::npos;
+    const bool negated = hasParenthesis && e.find("NOT(") != std::string::npos;
     if (negated) {
         removeAll(e, "NOT(");
         removeAll(e, ")");
@@ -510,8 +508,7 @@ void FormulaEngine::storeValue(const std::string& target, const std::string& e)
                 variables_[n] = e;
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -8,11 +8,6 @@ namespace qv {
 
 namespace {
 
-constexpr int kSignificantDigits = 29;
-constexpr int kMaxDecimals = 28;
-// Digits beyond these cannot change a 28-digit result, so a long number text is cut.
-constexpr size_t kMaxParsedDigits = 64;
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -68,26 +63,6 @@ void splitScientific(const std::string& text, bool& negative, std::string& digit
     }
 }
 
-std::string decimalText(const FormulaDecimal& value)
-{
-    if (value.is_zero())
-        return "0";
-    bool negative = false;
-    std::string digits;
-    int exponent = 0;
-    splitScientific(value.str(kSignificantDigits - 1, std::ios_base::scientific), negative, digits,
-                    exponent);
-    const int fractionDigits = static_cast<int>(digits.size()) - 1 - exponent;
-    if (fractionDigits > kMaxDecimals) {
-        const FormulaDecimal rounded = RoundHalfEven(value, kMaxDecimals);
-        if (rounded.is_zero())
-            return "0";
-        splitScientific(rounded.str(kSignificantDigits - 1, std::ios_base::scientific), negative,
-                        digits, exponent);
-    }
-    return fixedText(negative, digits, exponent);
-}
-
 std::string doubleText(double value)
 {
     if (!std::isfinite(value) || value == 0.0)
@@ -119,10 +94,8 @@ std::string cleanValText(std::string_view text)
             integer.push_back(prefix[i]);
     }
     if (i < prefix.size() && prefix[i] == '.') {
-        for (++i; i < prefix.size() && isDigit(prefix[i]); ++i) {
-            if (integer.size() + fraction.size() < kMaxParsedDigits)
-                fraction.push_back(prefix[i]);
-        }
+        for (++i; i < prefix.size() && isDigit(prefix[i]); ++i)
+            fraction.push_back(prefix[i]);
     }
     std::string clean = negative ? "-" : "";
     clean += integer.empty() ? "0" : integer;
@@ -150,12 +123,12 @@ FormulaNumber FormulaNumber::fromDouble(double value)
 
 double FormulaNumber::toDouble() const
 {
-    return isDouble_ ? double_ : decimal_.convert_to<double>();
+    return isDouble_ ? double_ : decimal_.toDouble();
 }
 
 bool FormulaNumber::isZero() const
 {
-    return isDouble_ ? double_ == 0.0 : decimal_.is_zero();
+    return isDouble_ ? double_ == 0.0 : decimal_.isZero();
 }
 
 int FormulaNumber::compare(const FormulaNumber& other) const
@@ -165,23 +138,12 @@ int FormulaNumber::compare(const FormulaNumber& other) const
         const double b = other.toDouble();
         return a < b ? -1 : (a > b ? 1 : 0);
     }
-    return decimal_ < other.decimal_ ? -1 : (decimal_ > other.decimal_ ? 1 : 0);
+    return decimal_.compare(other.decimal_);
 }
 
 std::string FormulaNumber::toText() const
 {
-    return isDouble_ ? doubleText(double_) : decimalText(decimal_);
-}
-
-const FormulaDecimal& DecimalLimit()
-{
-    static const FormulaDecimal limit("79228162514264337593543950335");
-    return limit;
-}
-
-bool InDecimalRange(const FormulaDecimal& value)
-{
-    return abs(value) <= DecimalLimit();
+    return isDouble_ ? doubleText(double_) : decimal_.toText();
 }
 
 std::string_view ValPrefix(std::string_view text)
@@ -201,16 +163,10 @@ std::string_view ValPrefix(std::string_view text)
 
 std::optional<FormulaDecimal> ValDecimal(std::string_view text)
 {
-    const std::string clean = cleanValText(text);
-    const size_t integerDigits = clean.find('.') == std::string::npos
-                                     ? clean.size() - (clean[0] == '-' ? 1 : 0)
-                                     : clean.find('.') - (clean[0] == '-' ? 1 : 0);
-    if (integerDigits > 29)
-        return std::nullopt;
-    FormulaDecimal value(clean);
-    if (!InDecimalRange(value))
-        return std::nullopt;
-    return value;
+    const std::string_view prefix = ValPrefix(text);
+    if (prefix.find_first_of("0123456789") == std::string_view::npos)
+        return FormulaDecimal();
+    return FormulaDecimal::parse(prefix);
 }
 
 double ValDouble(std::string_view text)
@@ -243,27 +199,17 @@ std::optional<FormulaDecimal> StrictDecimal(std::string_view text)
 
 FormulaDecimal RoundHalfEven(const FormulaDecimal& value, int decimals)
 {
-    const FormulaDecimal scale = pow(FormulaDecimal(10), decimals);
-    const FormulaDecimal scaled = value * scale;
-    FormulaDecimal whole = floor(scaled);
-    const FormulaDecimal rest = scaled - whole;
-    static const FormulaDecimal half("0.5");
-    if (rest > half || (rest == half && !fmod(whole, FormulaDecimal(2)).is_zero()))
-        whole += 1;
-    return decimals == 0 ? whole : whole / scale;
+    return value.roundedHalfEven(decimals);
 }
 
 double RoundHalfEven(double value, int decimals)
 {
-    if (!std::isfinite(value))
+    // Rounded as the 15-digit decimal that the double shows; a double too large for the
+    // decimal type has no decimals left to round.
+    const std::optional<FormulaDecimal> shown = FormulaDecimal::parse(doubleText(value));
+    if (!std::isfinite(value) || !shown)
         return value;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    const FormulaDecimal rounded = RoundHalfEven(FormulaDecimal(buffer), decimals);
-    const std::string text = rounded.str(20, std::ios_base::scientific);
-    double result = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), result);
-    return result;
+    return shown->roundedHalfEven(decimals).toDouble();
 }
 
 FormulaNumber RoundHalfEven(const FormulaNumber& value, int decimals)

@@ -1,17 +1,12 @@
 #pragma once
 
-#include <boost/multiprecision/cpp_dec_float.hpp>
+#include "formuladecimal.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace qv {
-
-// Base-10 type of the accumulator: 28 significant digits and more, so that sums of money
-// stay exact.
-using FormulaDecimal = boost::multiprecision::number<boost::multiprecision::cpp_dec_float<28>,
-                                                     boost::multiprecision::et_off>;
 
 // One value of the formula language: a decimal number until a transcendental function or
 // a power made it a double, which it then stays.
@@ -30,7 +25,7 @@ public:
 
     // Plain number text with "." as decimal point, no grouping and never an exponent,
     // because "E" is an operator of the language: integral values have no fraction,
-    // decimals keep up to 29 significant digits (and 28 decimals), doubles 15.
+    // decimals keep all their digits (at most 29, 28 decimals), doubles 15.
     std::string toText() const;
 
 private:
@@ -38,10 +33,6 @@ private:
     double double_ = 0.0;
     bool isDouble_ = false;
 };
-
-// The largest magnitude a decimal value may have; beyond it an operation overflows.
-const FormulaDecimal& DecimalLimit();
-bool InDecimalRange(const FormulaDecimal& value);
 
 // The part of the text that the runtime's Val rule reads: an optional leading sign,
 // digits, one decimal point and digits; the first other character ends it.

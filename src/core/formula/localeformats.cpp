@@ -276,7 +276,7 @@ std::optional<double> LocaleFormats::parseDate(std::string_view text)
     while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
     if (const std::optional<FormulaDecimal> number = StrictDecimal(text)) {
-        const double serial = number->convert_to<double>();
+        const double serial = number->toDouble();
         if (serial >= kFirstDateSerial && serial < kLastDateSerial)
             return serial;
         return std::nullopt;

@@ -19,8 +19,11 @@ constexpr long long kMaxSumTerms = 2001;
 
 long long wholeNumber(std::string_view text)
 {
-    const double value = RoundHalfEven(ValDouble(text), 0);
-    return static_cast<long long>(std::clamp(value, -1e15, 1e15));
+    if (const std::optional<FormulaDecimal> value = ValDecimal(text)) {
+        const double whole = value->roundedHalfEven(0).toDouble();
+        return static_cast<long long>(std::clamp(whole, -1e15, 1e15));
+    }
+    return ValDouble(text) < 0 ? -1000000000000000LL : 1000000000000000LL;
 }
 
 void expandFirstSum(std::string& text)
@@ -90,11 +93,13 @@ std::string PrepareFormula(std::string_view formula, const ObjectCounts& counts)
     std::string text(formula);
     expandFirstSum(text);
 
-    MarkAssignmentTargets(text, 'F', 1, counts.fields);
-    MarkAssignmentTargets(text, 'M', 1, counts.notes);
-    MarkAssignmentTargets(text, 'C', 1, counts.combos);
-    MarkAssignmentTargets(text, 'K', 0, counts.checkboxes);
-    MarkAssignmentTargets(text, 'V', 0, 99);
+    if (text.find('=') != std::string::npos) {
+        MarkAssignmentTargets(text, 'F', 1, counts.fields);
+        MarkAssignmentTargets(text, 'M', 1, counts.notes);
+        MarkAssignmentTargets(text, 'C', 1, counts.combos);
+        MarkAssignmentTargets(text, 'K', 0, counts.checkboxes);
+        MarkAssignmentTargets(text, 'V', 0, 99);
+    }
 
     upperCaseConditions(text);
 
@@ -102,6 +107,8 @@ std::string PrepareFormula(std::string_view formula, const ObjectCounts& counts)
     ReplaceAllInPlace(text, "TRUE", "1");
 
     std::replace(text.begin(), text.end(), '-', '~');
+    if (text.find('~') == std::string::npos)
+        return text;
     ReplaceAllInPlace(text, "~~", "~-");
     ReplaceAllInPlace(text, "*~", "*-");
     ReplaceAllInPlace(text, "+~", "+-");

@@ -53,7 +53,7 @@ std::string SubstituteReferences(std::string_view text, char letter, int low, in
                                  const ReferenceValue& value)
 {
     std::string result(text);
-    if (high < low)
+    if (high < low || result.find(letter) == std::string::npos)
         return result;
     std::vector<int> candidates;
     collectCandidates(result, letter, low, static_cast<long long>(high) + 1, candidates);

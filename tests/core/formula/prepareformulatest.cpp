@@ -50,18 +50,12 @@ std::string valueOf(int index)
 {
     // Values that hold references themselves and digits that join the text around them.
     switch (index % 7) {
-    case 0:
-        return "F" + std::to_string(index / 2);
-    case 1:
-        return std::to_string(index) + "F";
-    case 2:
-        return "";
-    case 3:
-        return "1" + std::to_string(index);
-    case 4:
-        return "FF";
-    default:
-        return "x" + std::to_string(index % 10);
+    case 0: return "F" + std::to_string(index / 2);
+    case 1: return std::to_string(index) + "F";
+    case 2: return "";
+    case 3: return "1" + std::to_string(index);
+    case 4: return "FF";
+    default: return "x" + std::to_string(index % 10);
     }
 }
 
