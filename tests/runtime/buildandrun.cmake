@@ -1,0 +1,33 @@
+# Builds the example into WORK/Orders with the embedded runtime, then runs the built
+# Orders.exe: --dump must show the design, --screenshot must write a picture.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+execute_process(COMMAND "${CLI}" build "${PROJECT}" --name Orders --out "${WORK}" --setup
+  RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "build failed (${result}): ${err}")
+endif()
+if(NOT err MATCHES "installer was not made")
+  message(FATAL_ERROR "the missing installer compiler was not reported: ${err}")
+endif()
+set(exe "${WORK}/Orders/Orders.exe")
+foreach(kept "${exe}" "${WORK}/Orders/Orders.iss")
+  if(NOT EXISTS "${kept}")
+    message(FATAL_ERROR "${kept} is missing")
+  endif()
+endforeach()
+execute_process(COMMAND "${exe}" --dump RESULT_VARIABLE result OUTPUT_VARIABLE dump ERROR_VARIABLE err)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "--dump failed (${result}): ${err}")
+endif()
+foreach(expected "title: Order Form" "company: Example Shop Ltd" "original file: Orders.exe"
+                 "icon: patched" "field 4 page 0 at 110,180 size 100x22: Total = F2\\*F3"
+                 "key F2: Thank you for your order." "report 1: Order sheet")
+  if(NOT dump MATCHES "${expected}")
+    message(FATAL_ERROR "--dump lacks \"${expected}\":\n${dump}")
+  endif()
+endforeach()
+execute_process(COMMAND "${exe}" --screenshot "${WORK}/Orders.png" RESULT_VARIABLE result ERROR_VARIABLE err)
+if(NOT result EQUAL 0 OR NOT EXISTS "${WORK}/Orders.png")
+  message(FATAL_ERROR "--screenshot failed (${result}): ${err}")
+endif()
