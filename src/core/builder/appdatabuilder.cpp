@@ -2,6 +2,7 @@
 
 #include "builder/designsurface.h"
 #include "builder/webfragment.h"
+#include "designer/configuration.h"
 #include "formula/markup.h"
 #include "formula/prepareformula.h"
 
@@ -134,6 +135,11 @@ void PrepareDocumentForBuild(ProjectDocument& document)
     nameUnnamed(document.combos, "Combo_Field_");
     nameUnnamed(document.notes, "Notes_Field_");
     nameUnnamed(document.checkboxes, "CheckBox_Field_");
+    // An "xml" plate left empty gets the default plate of the current objects.
+    for (FilePlate& plate : document.settings.filePlates) {
+        if (plate.extension == "xml" && plate.templateText.empty())
+            plate.templateText = xmlPlate(document);
+    }
     for (std::string& entry : document.settings.searchTexts) {
         if (SearchColumnCode(document, entry) == 0)
             entry = "0";

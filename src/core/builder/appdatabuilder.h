@@ -12,7 +12,8 @@ namespace qv {
 
 // The changes a build makes to the document before it is written out, as the designer
 // keeps them afterwards: unnamed pictures, fields, combos, notes and check boxes get their
-// generated names, and search-window columns that name no existing object become "0".
+// generated names, empty "xml" file plates get the default XML plate, and search-window
+// columns that name no existing object become "0".
 void PrepareDocumentForBuild(ProjectDocument& document);
 
 // The sum of the lengths of every field, notes object and combo plus one per check box; a

@@ -1,5 +1,6 @@
 #include "builder/compileapp.h"
 #include "builder/datablockreader.h"
+#include "builder/designsurface.h"
 #include "document/projectfixture.h"
 #include "document/scratchfolder.h"
 #include "fakeruntime.h"
@@ -33,6 +34,7 @@ ProjectDocument buildableDocument()
     ProjectDocument doc = test::richDocument();
     doc.fields[1].maxLength = 30;
     doc.settings.versionTexts[0] = "Acme Ltd";
+    doc.settings.filePlates[5] = {"xml", ""};
     return doc;
 }
 
@@ -68,8 +70,11 @@ TEST(CompileApp, WritesTheExecutablePicturesAndReadableData)
     EXPECT_EQ(read.data.helpFileName, "Orders.chm");
     EXPECT_EQ(readAll(scratch.path() / "Orders" / "Orders1.png"),
               (std::vector<uint8_t>{0x89, 'P', 'N', 'G', 0, 1, 2}));
-    // The document keeps the generated names.
+    // The document keeps the generated names and plates.
     EXPECT_EQ(doc.combos[1].tag, "Combo_Field_1");
+    EXPECT_EQ(doc.settings.filePlates[5].templateText.rfind("<?xml version=", 0), 0u);
+    EXPECT_EQ(read.data.filePlates[5].templateText, doc.settings.filePlates[5].templateText);
+    EXPECT_EQ(read.data.filePlates[3].templateText, "<a>F1:</a>\r\n") << "a written plate stays";
     EXPECT_EQ(doc.settings.searchTexts[10], "0");
 }
 
@@ -167,6 +172,35 @@ TEST(CompileApp, LeavesOnlyTheInstallerWhenTheCompilerMadeIt)
     EXPECT_FALSE(fs::exists(scratch.path() / "Setup" / "Setup.exe"));
     EXPECT_FALSE(fs::exists(scratch.path() / "Setup" / "Setup.iss"));
     EXPECT_TRUE(fs::exists(scratch.path() / "Setup" / "Setup1.png"));
+}
+
+TEST(DesignSurface, SizeFollowsThePageSizeCode)
+{
+    struct Case {
+        int code;
+        bool landscape;
+        float width, height; // twips
+    };
+    const Case cases[] = {
+        {0, false, 12240, 15840},      // Letter
+        {12, false, 11906, 16838},     // A4 portrait
+        {12, true, 16838, 11906},      // A4 landscape
+        {23, true, 20490, 11520},      // touch screen, not turned
+        {99, false, 12240, 15840},     // unknown: Letter
+    };
+    for (const Case& c : cases) {
+        AppSettings settings;
+        settings.pageSizeCode = static_cast<int16_t>(c.code);
+        settings.pageSize20Checked = c.landscape;
+        const SurfaceSize size = DesignSurfaceSize(settings);
+        EXPECT_NEAR(size.width, c.width, 1.0) << c.code;
+        EXPECT_NEAR(size.height, c.height, 1.0) << c.code;
+    }
+    AppSettings custom;
+    custom.pageSizeCode = kPageSizeCustom;
+    custom.surfaceWidth = 9000;
+    custom.surfaceHeight = 6000;
+    EXPECT_EQ(DesignSurfaceSize(custom).width, 9000);
 }
 
 }  // namespace
