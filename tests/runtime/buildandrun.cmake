@@ -11,7 +11,7 @@ if(NOT err MATCHES "installer was not made")
   message(FATAL_ERROR "the missing installer compiler was not reported: ${err}")
 endif()
 set(exe "${WORK}/Orders/Orders.exe")
-foreach(kept "${exe}" "${WORK}/Orders/Orders.iss")
+foreach(kept "${exe}" "${WORK}/Orders/Orders.iss" "${WORK}/Orders/Orders1.ico")
   if(NOT EXISTS "${kept}")
     message(FATAL_ERROR "${kept} is missing")
   endif()
@@ -22,7 +22,8 @@ if(NOT result EQUAL 0)
 endif()
 foreach(expected "title: Order Form" "company: Example Shop Ltd" "original file: Orders.exe"
                  "icon: patched" "field 4 page 0 at 110,180 size 100x22: Total = F2\\*F3"
-                 "key F2: Thank you for your order." "report 1: Order sheet")
+                 "key F2: Thank you for your order." "report 1: Order sheet"
+                 "picture 0 page 0: logo file Orders1.ico \\(766 bytes\\)")
   if(NOT dump MATCHES "${expected}")
     message(FATAL_ERROR "--dump lacks \"${expected}\":\n${dump}")
   endif()

@@ -144,6 +144,16 @@ int main(int argc, char* argv[])
     title(d, "Town", 28, 112, 1);
     field(d, "Town", 110, 108, 200, 40, 1);
 
+    qv::Picture& logo = d.pictures[d.pictures.append()];
+    logo.displayPath = "logo";
+    logo.storedFileName = "logo.ico";
+    logo.imageBytes = std::make_shared<const std::vector<uint8_t>>(s.iconBytes);
+    logo.left = pixelsToTwips(568);
+    logo.top = pixelsToTwips(4);
+    logo.width = pixelsToTwips(40);
+    logo.height = pixelsToTwips(40);
+    logo.toolTipText = "Example Shop";
+
     qv::Script& web = d.scripts[d.scripts.append()];
     web.tag = "<p>Thank you for ordering.</p>";
     web.left = pixelsToTwips(400);
