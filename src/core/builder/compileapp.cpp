@@ -97,7 +97,7 @@ bool clearFolder(const fs::path& folder)
 
 bool anyStretchedPicture(const ProjectDocument& document)
 {
-    for (int i : document.pictures.indices()) {
+    for (int i = 1; i <= document.pictures.highWater(); ++i) {
         if (document.pictures[i].stretch)
             return true;
     }
@@ -105,6 +105,28 @@ bool anyStretchedPicture(const ProjectDocument& document)
 }
 
 }  // namespace
+
+std::string SuggestedAppName(const std::string& nameBox, const std::string& windowTitle)
+{
+    auto first60 = [](const std::string& text) {
+        const std::u16string wide = Utf16Of(text);
+        if (wide.size() <= kMaxSuggestedNameLength)
+            return text;
+        // Cut after the 60th character, never inside one.
+        size_t characters = 0;
+        size_t i = 0;
+        while (i < text.size() && characters < kMaxSuggestedNameLength) {
+            ++i;
+            while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+                ++i;
+            ++characters;
+        }
+        return text.substr(0, i);
+    };
+    if (nameBox.empty() || Utf16Of(nameBox).size() > kMaxSuggestedNameLength)
+        return first60(windowTitle);
+    return nameBox;
+}
 
 bool ValidAppName(const std::string& name, std::string& why)
 {

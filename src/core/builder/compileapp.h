@@ -55,6 +55,12 @@ inline constexpr const char* kOutputInUseMessage = "Close previous running Appli
 // names, cleared search columns, File Properties defaults).
 BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options);
 
+// The name the Create Application dialog offers: the name box as it is, unless it is empty
+// or longer than 60 characters, when the designed window's title (its first 60 characters)
+// takes its place.
+std::string SuggestedAppName(const std::string& nameBox, const std::string& windowTitle);
+inline constexpr size_t kMaxSuggestedNameLength = 60;
+
 // True for a name that can be the application's folder and file stem.
 bool ValidAppName(const std::string& name, std::string& why);
 

@@ -174,6 +174,15 @@ TEST(CompileApp, LeavesOnlyTheInstallerWhenTheCompilerMadeIt)
     EXPECT_TRUE(fs::exists(scratch.path() / "Setup" / "Setup1.png"));
 }
 
+TEST(CompileApp, SuggestsTheTitleForAnEmptyOrOverlongName)
+{
+    const std::string title61 = std::string(59, 'a') + "\xC3\xA9z";
+    EXPECT_EQ(SuggestedAppName("", "Orders"), "Orders");
+    EXPECT_EQ(SuggestedAppName("Shop", "Orders"), "Shop");
+    EXPECT_EQ(SuggestedAppName(std::string(61, 'n'), title61), std::string(59, 'a') + "\xC3\xA9");
+    EXPECT_EQ(SuggestedAppName(std::string(60, 'n'), "Orders"), std::string(60, 'n'));
+}
+
 TEST(DesignSurface, SizeFollowsThePageSizeCode)
 {
     struct Case {
