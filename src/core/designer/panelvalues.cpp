@@ -51,8 +51,10 @@ template <class T> constexpr bool hasFont()
 
 bool applyPositionBox(Designer& d, PositionBox box, const std::string& text)
 {
+    // The boxes take digits only, so a sign or a fraction is no value.
     long long typed = 0;
-    if (!text.empty() && !parseWhole(text, typed))
+    if (text.find_first_not_of("0123456789") != std::string::npos ||
+        (!text.empty() && !parseWhole(text, typed)))
         return false;
     const CanvasSettings& c = d.canvas();
     double converted = toPixels(static_cast<double>(typed), c.unit);

@@ -1,0 +1,67 @@
+#include "designer/reportassembly.h"
+
+#include "designer/designerfixture.h"
+
+namespace qv {
+namespace {
+
+using test::addField;
+using test::addObject;
+
+ProjectDocument form()
+{
+    ProjectDocument doc;
+    addField(doc, 10, 10);
+    doc.fields[1].tag.clear();
+    addObject<Combo>(doc, 10, 40);
+    doc.combos[1].tag = "Kind";
+    addObject<Checkbox>(doc, 10, 70);
+    addObject<Notes>(doc, 10, 90);
+    const int t = addObject<Title>(doc, 5, 5);
+    doc.titles[t].caption = "Orders";
+    addObject<Square>(doc, 0, 0);
+    addObject<Line>(doc, 0, 0);
+    addObject<Picture>(doc, 200, 10);
+    addObject<Title>(doc, 5, 5, 2); // another page
+    return doc;
+}
+
+TEST(ReportAssemblyTest, MirrorsTheShownPage)
+{
+    const ProjectDocument doc = form();
+    const AssembledReport a = assembleReport(doc, 0);
+    ASSERT_EQ(a.report.labels.size(), 5u);
+    EXPECT_EQ(a.report.squares.size(), 1u);
+    EXPECT_EQ(a.report.lines.size(), 1u);
+    ASSERT_EQ(a.report.images.size(), 1u);
+    EXPECT_EQ(a.imageToolTips[0], "P0, 1");
+    const std::vector<std::string> captions = {"x", "M1, 1", "C1, 1", "F1, 1", "Orders"};
+    const std::vector<std::string> tips = {" K4000, 1", " M6001,1", "Kind C2001,1", " F1,1",
+                                           "Orders"};
+    const std::vector<int> codes = {4000, 6001, 2001, 1, kPlainLabelRef};
+    for (size_t i = 0; i < captions.size(); ++i) {
+        EXPECT_EQ(a.report.labels[i].caption, captions[i]);
+        EXPECT_EQ(a.labelToolTips[i], tips[i]);
+        EXPECT_EQ(a.report.labels[i].referenceCode, codes[i]);
+    }
+    EXPECT_EQ(a.report.labels[3].column, 1);
+    EXPECT_FLOAT_EQ(a.report.labels[3].left, doc.fields[1].left);
+}
+
+TEST(ReportAssemblyTest, AssemblingTwiceGivesTheSameReport)
+{
+    ProjectDocument doc = form();
+    doc.reportSlots[0].report.labels.resize(7);
+    Designer d(doc);
+    ASSERT_TRUE(assembleReportInto(d, 0));
+    const auto once = test::encoded(doc);
+    ASSERT_TRUE(assembleReportInto(d, 0));
+    EXPECT_EQ(test::encoded(doc), once);
+    EXPECT_EQ(doc.reportSlots[0].report.labels.size(), 5u);
+    d.undo();
+    d.undo();
+    EXPECT_EQ(doc.reportSlots[0].report.labels.size(), 7u);
+}
+
+} // namespace
+} // namespace qv
