@@ -19,8 +19,7 @@ std::vector<uint8_t> runtimeImage()
     return image;
 }
 
-template <class T, class Fill>
-void fillKind(qv::ObjectTable<T>& table, Fill fill)
+template <class T, class Fill> void fillKind(qv::ObjectTable<T>& table, Fill fill)
 {
     while (!table.full()) {
         const int i = table.append();
@@ -77,8 +76,8 @@ void BM_ReadAppFile(benchmark::State& state)
 {
     qv::ProjectDocument document = fullDocument();
     qv::PrepareDocumentForBuild(document);
-    const std::vector<uint8_t> file = qv::WriteAppFile(
-        runtimeImage(), qv::BuildAppData(document, "Full", {2026, 12, 6}).data);
+    const std::vector<uint8_t> file =
+        qv::WriteAppFile(runtimeImage(), qv::BuildAppData(document, "Full", {2026, 12, 6}).data);
     for (auto _ : state) {
         const qv::AppFileRead read = qv::ReadAppFile(file, "Full.exe");
         if (!read.ok)
@@ -107,4 +106,4 @@ void BM_CompileApp(benchmark::State& state)
 }
 BENCHMARK(BM_CompileApp)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

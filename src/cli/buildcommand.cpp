@@ -35,12 +35,14 @@ bool readFile(const std::string& path, std::vector<uint8_t>& bytes)
 }
 
 // The shipped files: languages, icons, images, the installer compiler.
-fs::path programFolder() { return fs::path(QV_SOURCE_DATA_DIR); }
+fs::path programFolder()
+{
+    return fs::path(QV_SOURCE_DATA_DIR);
+}
 
 std::string languageText(int number)
 {
-    const LanguageLoad load =
-        LanguageTable::read(programFolder() / "Languages" / "English.txt");
+    const LanguageLoad load = LanguageTable::read(programFolder() / "Languages" / "English.txt");
     return load.table ? load.table->text(number) : std::string();
 }
 
@@ -138,6 +140,6 @@ const CommandRegistration build{
     {"build", "PROJECT --name NAME --out PARENTDIR [--runtime FILE] [--setup] [--icon FILE.ico]",
      &runBuild}};
 
-}  // namespace
+} // namespace
 
-}  // namespace qv::cli
+} // namespace qv::cli

@@ -14,8 +14,8 @@ namespace qv::runtime {
 
 QString markupToHtml(const QString& encoded)
 {
-    static const char* const kColours[] = {"#0000ff", "#00ff00", nullptr, "#ff0000", "#000000",
-                                           "#ff00ff", "#ffff00", "#00ffff"};
+    static const char* const kColours[] = {"#0000ff", "#00ff00", nullptr,   "#ff0000",
+                                           "#000000", "#ff00ff", "#ffff00", "#00ffff"};
     QString html;
     bool inColour = false;
     for (const QChar ch : encoded) {
@@ -31,11 +31,17 @@ QString markupToHtml(const QString& encoded)
         case 8: html += QStringLiteral("</u>"); break;
         case 9: html += QStringLiteral("</big>"); break;
         case 10: html += QStringLiteral("</small>"); break;
-        case 11: case 12: case 14: case 15: case 16: case 17: case 18:
+        case 11:
+        case 12:
+        case 14:
+        case 15:
+        case 16:
+        case 17:
+        case 18:
             if (inColour)
                 html += QStringLiteral("</span>");
-            html += QStringLiteral("<span style=\"color:%1\">")
-                        .arg(QLatin1String(kColours[c - 11]));
+            html +=
+                QStringLiteral("<span style=\"color:%1\">").arg(QLatin1String(kColours[c - 11]));
             inColour = true;
             break;
         case 13: html += QStringLiteral("<br>"); break;
@@ -96,4 +102,4 @@ AboutBox::AboutBox(const AppData& data, QWidget* parent) : QDialog(parent)
     setMinimumWidth(360);
 }
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

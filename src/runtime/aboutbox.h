@@ -17,4 +17,4 @@ public:
 // The About text (markup control codes, carriage returns for line breaks) as rich text.
 QString markupToHtml(const QString& encoded);
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

@@ -10,9 +10,12 @@ namespace qv::runtime {
 namespace {
 
 // Twips to whole pixels, for reading positions at a glance.
-long px(float twips) { return std::lround(twips / 15.0f); }
+long px(float twips)
+{
+    return std::lround(twips / 15.0f);
+}
 
-}  // namespace
+} // namespace
 
 void dumpApp(const AppFileRead& read, std::ostream& out)
 {
@@ -54,8 +57,8 @@ void dumpApp(const AppFileRead& read, std::ostream& out)
         out << "combo " << i + 1 << " page " << a.combos[i].page << ": " << a.combos[i].tag << " ("
             << a.combos[i].listItems.size() << " items)\n";
     for (size_t i = 0; i < a.notes.size(); ++i)
-        out << "notes " << i + 1 << " page " << a.notes[i].notes.page << ": " << a.notes[i].notes.tag
-            << '\n';
+        out << "notes " << i + 1 << " page " << a.notes[i].notes.page << ": "
+            << a.notes[i].notes.tag << '\n';
     for (size_t i = 0; i < a.checkboxes.size(); ++i)
         out << "checkbox " << i << " page " << a.checkboxes[i].page << ": " << a.checkboxes[i].tag
             << '\n';
@@ -85,4 +88,4 @@ void dumpApp(const AppFileRead& read, std::ostream& out)
     out << "field extras: " << (read.hasFieldExtras ? "yes" : "no") << '\n';
 }
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

@@ -9,4 +9,4 @@ namespace qv::runtime {
 // What the runtime read from its own file, one line per setting and object, for --dump.
 void dumpApp(const AppFileRead& read, std::ostream& out);
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

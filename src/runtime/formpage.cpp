@@ -47,7 +47,7 @@ Qt::Alignment alignmentOf(int alignment)
     }
 }
 
-}  // namespace
+} // namespace
 
 QColor colourOf(int32_t stored)
 {
@@ -56,7 +56,10 @@ QColor colourOf(int32_t stored)
                   static_cast<int>((v >> 16) & 0xFF));
 }
 
-int pixels(float twips) { return static_cast<int>(std::lround(twipsToPixels(twips))); }
+int pixels(float twips)
+{
+    return static_cast<int>(std::lround(twipsToPixels(twips)));
+}
 
 FormPage::FormPage(const AppData& data, QWidget* parent) : QWidget(parent), data_(data)
 {
@@ -68,7 +71,8 @@ FormPage::FormPage(const AppData& data, QWidget* parent) : QWidget(parent), data
     const int height = std::max(pixels(data.surfaceHeight), 150);
     setFixedSize(width, height);
     for (const BlockPicture& picture : data.pictures)
-        pictures_.push_back(QImage::fromData(picture.bytes.data(), static_cast<int>(picture.bytes.size())));
+        pictures_.push_back(
+            QImage::fromData(picture.bytes.data(), static_cast<int>(picture.bytes.size())));
     createEditors();
     showPageEditors();
 }
@@ -149,9 +153,10 @@ void FormPage::createEditors()
         button->setGeometry(pixels(b.left), pixels(b.top), pixels(b.width), pixels(b.height));
         button->setFont(fontOf(b.fontName, static_cast<double>(b.fontSize), false, false));
         button->setToolTip(QString::fromStdString(b.toolTipText));
-        button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid "
-                                             "#707070; border-radius: 3px; }")
-                                  .arg(colourOf(b.backColor).name()));
+        button->setStyleSheet(
+            QStringLiteral("QPushButton { background-color: %1; border: 1px solid "
+                           "#707070; border-radius: 3px; }")
+                .arg(colourOf(b.backColor).name()));
         buttons_.push_back(button);
         track(button, b.page);
     }
@@ -189,8 +194,9 @@ void FormPage::paintEvent(QPaintEvent*)
             rect = QRectF(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
         }
         QPen pen(colourOf(s.borderColor), std::max<int>(s.borderWidth, 1));
-        pen.setStyle(s.borderStyle == 0 ? Qt::NoPen : s.borderStyle == 2 ? Qt::DashLine
-                                                                         : Qt::SolidLine);
+        pen.setStyle(s.borderStyle == 0   ? Qt::NoPen
+                     : s.borderStyle == 2 ? Qt::DashLine
+                                          : Qt::SolidLine);
         painter.setPen(pen);
         painter.setBrush(s.fillStyle == 0 ? QBrush(colourOf(s.fillColor)) : Qt::NoBrush);
         if (s.shape == 2 || s.shape == 3)
@@ -237,4 +243,4 @@ void FormPage::paintEvent(QPaintEvent*)
     }
 }
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

@@ -62,4 +62,4 @@ private:
 QColor colourOf(int32_t stored);
 int pixels(float twips);
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

@@ -1,5 +1,5 @@
-#include "appdump.h"
 #include "aboutbox.h"
+#include "appdump.h"
 #include "runtimewindow.h"
 
 #include "builder/datablockreader.h"
@@ -27,7 +27,7 @@ bool saveScreenshot(QWidget& widget, const QString& file)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -38,13 +38,13 @@ int main(int argc, char* argv[])
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Render the window into FILE.png and exit."),
                                         QStringLiteral("FILE"));
-    const QCommandLineOption aboutShot(QStringLiteral("about-screenshot"),
-                                       QStringLiteral("Render the About box into FILE.png and exit."),
-                                       QStringLiteral("FILE"));
+    const QCommandLineOption aboutShot(
+        QStringLiteral("about-screenshot"),
+        QStringLiteral("Render the About box into FILE.png and exit."), QStringLiteral("FILE"));
     const QCommandLineOption page(QStringLiteral("page"),
                                   QStringLiteral("Show page N (1-5) first."), QStringLiteral("N"));
-    const QCommandLineOption dump(QStringLiteral("dump"),
-                                  QStringLiteral("Print what the application data holds and exit."));
+    const QCommandLineOption dump(
+        QStringLiteral("dump"), QStringLiteral("Print what the application data holds and exit."));
     parser.addOptions({screenshot, aboutShot, page, dump});
     parser.process(app);
 
@@ -63,8 +63,7 @@ int main(int argc, char* argv[])
         QLabel message(QStringLiteral("This runtime carries no application.\n%1")
                            .arg(QString::fromStdString(read.message)));
         message.setMargin(20);
-        if (parser.isSet(screenshot))
-            {
+        if (parser.isSet(screenshot)) {
             saveScreenshot(message, parser.value(screenshot));
             return 1;
         }

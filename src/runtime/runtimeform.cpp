@@ -13,15 +13,14 @@ namespace qv::runtime {
 
 namespace {
 
-template <class T>
-T* at(const std::vector<T*>& items, int index)
+template <class T> T* at(const std::vector<T*>& items, int index)
 {
     if (index < 0 || index >= static_cast<int>(items.size()))
         return nullptr;
     return items[static_cast<size_t>(index)];
 }
 
-}  // namespace
+} // namespace
 
 RuntimeForm::RuntimeForm(const AppData& data, FormPage& page) : data_(data), page_(page) {}
 
@@ -34,7 +33,10 @@ void RuntimeForm::recalculate(const FormulaLocale& locale)
     running_ = false;
 }
 
-int RuntimeForm::fieldCount() const { return static_cast<int>(page_.fields().size()); }
+int RuntimeForm::fieldCount() const
+{
+    return static_cast<int>(page_.fields().size());
+}
 
 std::string RuntimeForm::fieldText(int field) const
 {
@@ -71,7 +73,10 @@ std::string RuntimeForm::fieldFormula(int field) const
     return data_.fieldFormulas[static_cast<size_t>(field - 1)];
 }
 
-int RuntimeForm::notesCount() const { return static_cast<int>(page_.notes().size()); }
+int RuntimeForm::notesCount() const
+{
+    return static_cast<int>(page_.notes().size());
+}
 
 void RuntimeForm::setNotesText(int notes, const std::string& text)
 {
@@ -81,7 +86,10 @@ void RuntimeForm::setNotesText(int notes, const std::string& text)
     }
 }
 
-int RuntimeForm::comboCount() const { return static_cast<int>(page_.combos().size()); }
+int RuntimeForm::comboCount() const
+{
+    return static_cast<int>(page_.combos().size());
+}
 
 std::string RuntimeForm::comboText(int combo) const
 {
@@ -97,7 +105,10 @@ void RuntimeForm::setComboText(int combo, const std::string& text)
     }
 }
 
-int RuntimeForm::checkboxCount() const { return static_cast<int>(page_.checkboxes().size()); }
+int RuntimeForm::checkboxCount() const
+{
+    return static_cast<int>(page_.checkboxes().size());
+}
 
 int RuntimeForm::checkValue(int checkbox) const
 {
@@ -113,4 +124,4 @@ void RuntimeForm::setCheckValue(int checkbox, int value)
     }
 }
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

@@ -39,4 +39,4 @@ private:
     bool running_ = false;
 };
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

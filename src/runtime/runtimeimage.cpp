@@ -32,8 +32,7 @@ constexpr std::array<uint8_t, kIconBytes> makeIconArea()
 
 // Hides the constant's contents from the optimiser, so that reads go to the (patched)
 // bytes in memory rather than to values folded in at compile time.
-template <class T>
-const T* launder(const T* pointer)
+template <class T> const T* launder(const T* pointer)
 {
     asm volatile("" : "+r"(pointer));
     return pointer;
@@ -52,18 +51,17 @@ QString textOf(const char16_t* placeholder, int capacity)
 
 // The standard 16-colour palette of 4-bit icons.
 constexpr std::array<QRgb, 16> kPalette{
-    0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080,
-    0xFF008080, 0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00,
-    0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF,
+    0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080, 0xFFC0C0C0,
+    0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF,
 };
 
-}  // namespace
+} // namespace
 
 VersionTexts versionTexts()
 {
-    return {textOf(kCompanyName, 40),     textOf(kFileDescription, 40),
-            textOf(kLegalCopyright, 40),  textOf(kLegalTrademarks, 40),
-            textOf(kProductName, 40),     textOf(kOriginalFilename, 15)};
+    return {textOf(kCompanyName, 40),    textOf(kFileDescription, 40),
+            textOf(kLegalCopyright, 40), textOf(kLegalTrademarks, 40),
+            textOf(kProductName, 40),    textOf(kOriginalFilename, 15)};
 }
 
 bool iconIsMarker()
@@ -89,10 +87,11 @@ QImage applicationIcon()
             const int index = x % 2 == 0 ? pair >> 4 : pair & 0x0F;
             const uint8_t mask = area[kColourBytes + row * maskRow + x / 8];
             const bool transparent = (mask >> (7 - x % 8)) & 1;
-            image.setPixel(x, y, transparent ? qRgba(0, 0, 0, 0) : kPalette[static_cast<size_t>(index)]);
+            image.setPixel(x, y,
+                           transparent ? qRgba(0, 0, 0, 0) : kPalette[static_cast<size_t>(index)]);
         }
     }
     return image;
 }
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

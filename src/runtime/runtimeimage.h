@@ -26,4 +26,4 @@ QImage applicationIcon();
 // True while the icon area still holds the unpatched marker.
 bool iconIsMarker();
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

@@ -33,7 +33,7 @@ QString captionOr(const std::string& caption, const char* fallback)
     return caption.empty() ? QString::fromLatin1(fallback) : QString::fromStdString(caption);
 }
 
-}  // namespace
+} // namespace
 
 RuntimeWindow::RuntimeWindow(const AppData& data, const FormulaLocale& locale, QWidget* parent)
     : QMainWindow(parent), data_(data), locale_(locale)
@@ -100,7 +100,10 @@ void RuntimeWindow::setPage(int page)
         pageButtons_[p]->setChecked(static_cast<int>(p) == page);
 }
 
-void RuntimeWindow::notYet() { QMessageBox::information(this, windowTitle(), tr(kNotStoredYet)); }
+void RuntimeWindow::notYet()
+{
+    QMessageBox::information(this, windowTitle(), tr(kNotStoredYet));
+}
 
 void RuntimeWindow::showAbout()
 {
@@ -195,7 +198,8 @@ void RuntimeWindow::buildFunctionKeys(QWidget* bar)
 
 void RuntimeWindow::typeFunctionKey(int key)
 {
-    const QString text = QString::fromStdString(data_.functionKeyTexts[static_cast<size_t>(key - 1)]);
+    const QString text =
+        QString::fromStdString(data_.functionKeyTexts[static_cast<size_t>(key - 1)]);
     QWidget* focus = QApplication::focusWidget();
     if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         line->insert(text);
@@ -205,4 +209,4 @@ void RuntimeWindow::typeFunctionKey(int key)
     }
 }
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

@@ -43,4 +43,4 @@ private:
 inline constexpr const char* kNotStoredYet =
     "Records are not stored yet: this version of the runtime shows the designed window only.";
 
-}  // namespace qv::runtime
+} // namespace qv::runtime

@@ -42,7 +42,7 @@ qv::Field& field(qv::ProjectDocument& d, const char* tag, float x, float y, floa
     return f;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -64,8 +64,15 @@ int main(int argc, char* argv[])
     s.aboutBoxOption = 1;
     s.functionKeyTexts[1] = "Thank you for your order.";
     s.functionKeyTexts[2] = "Paid in full";
-    s.versionTexts = {"Example Shop Ltd", "Order entry", "(c) 2026 Example Shop Ltd", "",
-                      "Order Form", "1.0", "", "", ""};
+    s.versionTexts = {"Example Shop Ltd",
+                      "Order entry",
+                      "(c) 2026 Example Shop Ltd",
+                      "",
+                      "Order Form",
+                      "1.0",
+                      "",
+                      "",
+                      ""};
     s.menuCaption(qv::MenuCaption::Fmenu) = "&File";
     s.menuCaption(qv::MenuCaption::ops) = "&Edit";
     s.menuCaption(qv::MenuCaption::Finding) = "&Search";

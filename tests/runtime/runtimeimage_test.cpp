@@ -45,5 +45,5 @@ TEST(RuntimeImage, CarriesEachPatchPlaceOnce)
         EXPECT_EQ(countUtf16(image, placeholder), 1u) << placeholder;
 }
 
-}  // namespace
-}  // namespace qv
+} // namespace
+} // namespace qv

@@ -22,14 +22,23 @@ std::string mapBytes(std::string_view bytes, int by)
     return result;
 }
 
-}  // namespace
+} // namespace
 
-uint8_t AboutCharOut(uint8_t byte) { return rotate(byte, kAboutRotation); }
-uint8_t AboutCharIn(uint8_t byte) { return rotate(byte, kRotatedCount - kAboutRotation); }
-std::string AboutTextOut(std::string_view bytes) { return mapBytes(bytes, kAboutRotation); }
+uint8_t AboutCharOut(uint8_t byte)
+{
+    return rotate(byte, kAboutRotation);
+}
+uint8_t AboutCharIn(uint8_t byte)
+{
+    return rotate(byte, kRotatedCount - kAboutRotation);
+}
+std::string AboutTextOut(std::string_view bytes)
+{
+    return mapBytes(bytes, kAboutRotation);
+}
 std::string AboutTextIn(std::string_view bytes)
 {
     return mapBytes(bytes, kRotatedCount - kAboutRotation);
 }
 
-}  // namespace qv
+} // namespace qv

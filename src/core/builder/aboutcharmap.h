@@ -22,4 +22,4 @@ uint8_t AboutCharIn(uint8_t byte);
 std::string AboutTextOut(std::string_view bytes);
 std::string AboutTextIn(std::string_view bytes);
 
-}  // namespace qv
+} // namespace qv

@@ -18,16 +18,16 @@ namespace qv {
 // Positions and sizes are twips.
 
 struct BlockPicture {
-    Picture picture;              // its name travels in displayPath
-    std::string fileName;         // generated name of the embedded file; "" when none
-    std::vector<uint8_t> bytes;   // the embedded file
+    Picture picture;            // its name travels in displayPath
+    std::string fileName;       // generated name of the embedded file; "" when none
+    std::vector<uint8_t> bytes; // the embedded file
 };
 
 struct BlockField {
     Field field;
-    bool hasFormula = false;      // field flag D: the field is recalculated
-    std::string searchLabel;      // the name used by the search window and the export
-    bool frameInUse = false;      // a flat, borderless box drawn by its frame
+    bool hasFormula = false; // field flag D: the field is recalculated
+    std::string searchLabel; // the name used by the search window and the export
+    bool frameInUse = false; // a flat, borderless box drawn by its frame
 };
 
 struct BlockNotes {
@@ -36,12 +36,12 @@ struct BlockNotes {
 };
 
 struct BlockScript {
-    std::string fragment;         // the web fragment, see WebFragment
+    std::string fragment; // the web fragment, see WebFragment
     int16_t page = 0;
 };
 
 struct BlockReport {
-    std::string caption;          // entry of the print-report menu; "" for no report
+    std::string caption; // entry of the print-report menu; "" for no report
     Report report;
 };
 
@@ -49,7 +49,7 @@ struct BlockReport {
 // dialog control that edits them are given the identities listed beside each member.
 struct AppData {
     // 1. header
-    std::string aboutText;        // after EncodeMarkup; stored through the About substitution
+    std::string aboutText; // after EncodeMarkup; stored through the About substitution
     int16_t pageScrollerValue = 0;
     int32_t pageScrollerColor = 0;
     bool title1Visible = false;
@@ -58,7 +58,7 @@ struct AppData {
     float surfaceWidth = 0;
     float surfaceHeight = 0;
     float pageScrollerHeight = 0;
-    bool landscape = false;       // page-size entry 20 checked
+    bool landscape = false; // page-size entry 20 checked
     int16_t calendarOption = 0;
     std::string replaceMenuCaption;
     std::array<std::string, 6> moduleStrings; // menu texts 1..6 (written again in section 11)
@@ -67,7 +67,7 @@ struct AppData {
     uint8_t languageCode = 0;
     std::string defaultFontName;
     int16_t sizable = 0;
-    int16_t defaultCharset = 0;   // code page of every text of the block
+    int16_t defaultCharset = 0; // code page of every text of the block
     std::array<std::string, kTextListCount> textList;
 
     // 2.-10. objects; titles, fields, combos and notes hold indices 1..C at 0..C-1
@@ -79,7 +79,7 @@ struct AppData {
     std::vector<Combo> combos;
     std::vector<BlockNotes> notes;
     std::vector<Checkbox> checkboxes;
-    std::vector<Button> buttons;  // second caption slot: the font name
+    std::vector<Button> buttons; // second caption slot: the font name
 
     // 11. window settings
     int16_t exportOption = 0;
@@ -87,7 +87,7 @@ struct AppData {
     int16_t aboutBoxOption = 0;
     std::string aboutAddress;
     bool calculatorMenuVisible = false;
-    std::string helpFileName;     // AppName + ".chm"
+    std::string helpFileName; // AppName + ".chm"
     std::string text5;
     std::array<std::string, static_cast<size_t>(MenuCaption::Count)> menuCaptions;
     int16_t dateStampFormat = 0;
@@ -98,7 +98,7 @@ struct AppData {
 
     // 12. texts
     std::array<std::string, 81> commonLabels;
-    int32_t buildDate = 0;        // see builddate.h
+    int32_t buildDate = 0; // see builddate.h
     std::array<std::string, kFunctionKeyCount> functionKeyTexts;
 
     // 13. search window and further settings
@@ -150,4 +150,4 @@ struct AppData {
 
 inline constexpr int kBlockSectionCount = 18;
 
-}  // namespace qv
+} // namespace qv

@@ -15,8 +15,7 @@ namespace qv {
 
 namespace {
 
-template <class T>
-void nameUnnamed(ObjectTable<T>& table, const std::string& stem)
+template <class T> void nameUnnamed(ObjectTable<T>& table, const std::string& stem)
 {
     for (int i : table.indices()) {
         if (table[i].tag.empty())
@@ -83,7 +82,7 @@ void embedPicture(const Picture& picture, PictureNumbering& numbering, BlockPict
     out.fileName = numbering.next(source.empty() ? picture.sourcePath : source);
 }
 
-}  // namespace
+} // namespace
 
 double LeadingNumber(const std::string& text)
 {
@@ -115,9 +114,19 @@ int16_t SearchColumnCode(const ProjectDocument& document, const std::string& ent
     int count = 0;
     switch (letter) {
     case 'F': count = document.fields.highWater(); break;
-    case 'C': base = 2000; count = document.combos.highWater(); break;
-    case 'K': base = 4000; first = 0; count = document.checkboxes.highWater(); break;
-    case 'M': base = 6000; count = document.notes.highWater(); break;
+    case 'C':
+        base = 2000;
+        count = document.combos.highWater();
+        break;
+    case 'K':
+        base = 4000;
+        first = 0;
+        count = document.checkboxes.highWater();
+        break;
+    case 'M':
+        base = 6000;
+        count = document.notes.highWater();
+        break;
     default: return 0;
     }
     if (number < first || number > count || number != static_cast<int>(number))
@@ -300,4 +309,4 @@ std::vector<EmbeddedPicture> EmbeddedPictures(const AppData& data)
     return pictures;
 }
 
-}  // namespace qv
+} // namespace qv

@@ -28,7 +28,7 @@ int16_t SearchColumnCode(const ProjectDocument& document, const std::string& ent
 
 // A picture file embedded in the block and copied next to the executable.
 struct EmbeddedPicture {
-    std::string fileName; // AppName + n + ext
+    std::string fileName;                        // AppName + n + ext
     const std::vector<uint8_t>* bytes = nullptr; // points into the AppData
 };
 
@@ -49,4 +49,4 @@ std::vector<EmbeddedPicture> EmbeddedPictures(const AppData& data);
 // 0 when there is none.
 double LeadingNumber(const std::string& text);
 
-}  // namespace qv
+} // namespace qv

@@ -13,8 +13,7 @@
 namespace qv::blocklayout {
 
 // A value held in the model with another width than its slot.
-template <class W, class T>
-void integerOf(W& w, T& v)
+template <class W, class T> void integerOf(W& w, T& v)
 {
     auto slot = static_cast<int16_t>(v);
     w.integer(slot);
@@ -22,8 +21,7 @@ void integerOf(W& w, T& v)
         v = static_cast<T>(slot);
 }
 
-template <class W, class T>
-void byteOf(W& w, T& v)
+template <class W, class T> void byteOf(W& w, T& v)
 {
     auto slot = static_cast<uint8_t>(v);
     w.byte(slot);
@@ -32,8 +30,7 @@ void byteOf(W& w, T& v)
 }
 
 // A flag stored as an Integer, -1 for true.
-template <class W, class T>
-void integerFlag(W& w, T& v)
+template <class W, class T> void integerFlag(W& w, T& v)
 {
     int16_t slot = v ? -1 : 0;
     w.integer(slot);
@@ -58,8 +55,7 @@ void counted(W& w, V& items, ObjectKind kind, const char* what, Record record)
     }
 }
 
-template <class W, class A>
-void header(W& w, A& a)
+template <class W, class A> void header(W& w, A& a)
 {
     w.setContext("The About text");
     w.aboutText(a.aboutText);
@@ -94,8 +90,7 @@ void header(W& w, A& a)
         w.keyStr(text);
 }
 
-template <class W, class S>
-void square(W& w, S& s)
+template <class W, class S> void square(W& w, S& s)
 {
     w.integer(s.page);
     w.byte(s.squareState);
@@ -112,8 +107,7 @@ void square(W& w, S& s)
     w.single(s.left);
 }
 
-template <class W, class L>
-void line(W& w, L& l)
+template <class W, class L> void line(W& w, L& l)
 {
     w.integer(l.page);
     w.single(l.x1);
@@ -124,8 +118,7 @@ void line(W& w, L& l)
     w.byte(l.lineState);
 }
 
-template <class W, class P>
-void picture(W& w, P& p)
+template <class W, class P> void picture(W& w, P& p)
 {
     w.keyStr(p.picture.displayPath);
     w.integer(p.picture.page);
@@ -144,8 +137,7 @@ void picture(W& w, P& p)
     w.keyStr(p.picture.tag);
 }
 
-template <class W, class T>
-void title(W& w, T& t)
+template <class W, class T> void title(W& w, T& t)
 {
     w.integer(t.page);
     w.byte(t.titleState);
@@ -163,8 +155,7 @@ void title(W& w, T& t)
     w.keyStr(t.toolTipText);
 }
 
-template <class W, class F>
-void field(W& w, F& b)
+template <class W, class F> void field(W& w, F& b)
 {
     auto& f = b.field;
     w.byte(f.fieldState);
@@ -200,8 +191,7 @@ void field(W& w, F& b)
     w.long32(f.frameFillColor);
 }
 
-template <class W, class C>
-void combo(W& w, C& c)
+template <class W, class C> void combo(W& w, C& c)
 {
     int count = static_cast<int>(c.listItems.size());
     w.longCount(count, 1 << 24, "list items");
@@ -233,8 +223,7 @@ void combo(W& w, C& c)
     w.long32(c.backStyle);
 }
 
-template <class W, class N>
-void notes(W& w, N& b)
+template <class W, class N> void notes(W& w, N& b)
 {
     auto& n = b.notes;
     w.integer(n.page);
@@ -262,8 +251,7 @@ void notes(W& w, N& b)
     w.long32(n.frameFillColor);
 }
 
-template <class W, class C>
-void checkbox(W& w, C& c)
+template <class W, class C> void checkbox(W& w, C& c)
 {
     w.byte(c.checkState);
     w.integer(c.page);
@@ -280,8 +268,7 @@ void checkbox(W& w, C& c)
     w.integer(c.borderStyle);
 }
 
-template <class W, class B>
-void button(W& w, B& b)
+template <class W, class B> void button(W& w, B& b)
 {
     w.integer(b.page);
     w.keyStr(b.caption);
@@ -302,8 +289,7 @@ void button(W& w, B& b)
     w.keyStr(b.buttonAction);
 }
 
-template <class W, class A>
-void windowSettings(W& w, A& a)
+template <class W, class A> void windowSettings(W& w, A& a)
 {
     w.setContext("The window settings");
     w.integer(a.exportOption);
@@ -325,8 +311,7 @@ void windowSettings(W& w, A& a)
     w.integer(a.calculatorOption);
 }
 
-template <class W, class A>
-void texts(W& w, A& a)
+template <class W, class A> void texts(W& w, A& a)
 {
     w.setContext("The common labels");
     for (auto& label : a.commonLabels)
@@ -337,8 +322,7 @@ void texts(W& w, A& a)
         w.keyStr(text);
 }
 
-template <class W, class A>
-void searchSettings(W& w, A& a)
+template <class W, class A> void searchSettings(W& w, A& a)
 {
     for (auto& code : a.searchColumnRefs)
         w.integer(code);
@@ -366,8 +350,7 @@ void searchSettings(W& w, A& a)
     w.integer(a.removeButtonRibbon);
 }
 
-template <class W, class A>
-void webScripts(W& w, A& a)
+template <class W, class A> void webScripts(W& w, A& a)
 {
     int count = static_cast<int>(a.scripts.size());
     w.count(count, 0, limitsOf(ObjectKind::Script).highestIndex, "web scripts");
@@ -380,8 +363,7 @@ void webScripts(W& w, A& a)
     }
 }
 
-template <class W, class A>
-void filePlates(W& w, A& a)
+template <class W, class A> void filePlates(W& w, A& a)
 {
     w.setContext("The file plates");
     w.keyStr(a.viewMenuTitle);
@@ -395,8 +377,7 @@ void filePlates(W& w, A& a)
         w.long32(colour);
 }
 
-template <class W, class A>
-void reports(W& w, A& a)
+template <class W, class A> void reports(W& w, A& a)
 {
     auto slots = static_cast<uint8_t>(a.reports.size());
     w.byte(slots);
@@ -410,8 +391,7 @@ void reports(W& w, A& a)
     }
 }
 
-template <class W, class A>
-void fieldExtras(W& w, A& a)
+template <class W, class A> void fieldExtras(W& w, A& a)
 {
     if constexpr (W::kReading) {
         a.fieldFormulas.assign(a.fields.size(), {});
@@ -429,37 +409,28 @@ void fieldExtras(W& w, A& a)
 }
 
 // The whole block, sections 1 to 18, reporting each section when it is done.
-template <class W, class A>
-void appData(W& w, A& a)
+template <class W, class A> void appData(W& w, A& a)
 {
     header(w, a);
     w.sectionDone(1);
-    counted(w, a.squares, ObjectKind::Square, "Square",
-            [](W& ww, auto& o) { square(ww, o); });
+    counted(w, a.squares, ObjectKind::Square, "Square", [](W& ww, auto& o) { square(ww, o); });
     w.sectionDone(2);
-    counted(w, a.lines, ObjectKind::Line, "Line",
-            [](W& ww, auto& o) { line(ww, o); });
+    counted(w, a.lines, ObjectKind::Line, "Line", [](W& ww, auto& o) { line(ww, o); });
     w.sectionDone(3);
-    counted(w, a.pictures, ObjectKind::Picture, "Picture",
-            [](W& ww, auto& o) { picture(ww, o); });
+    counted(w, a.pictures, ObjectKind::Picture, "Picture", [](W& ww, auto& o) { picture(ww, o); });
     w.sectionDone(4);
-    counted(w, a.titles, ObjectKind::Title, "Title",
-            [](W& ww, auto& o) { title(ww, o); });
+    counted(w, a.titles, ObjectKind::Title, "Title", [](W& ww, auto& o) { title(ww, o); });
     w.sectionDone(5);
-    counted(w, a.fields, ObjectKind::Field, "Field",
-            [](W& ww, auto& o) { field(ww, o); });
+    counted(w, a.fields, ObjectKind::Field, "Field", [](W& ww, auto& o) { field(ww, o); });
     w.sectionDone(6);
-    counted(w, a.combos, ObjectKind::Combo, "Combo",
-            [](W& ww, auto& o) { combo(ww, o); });
+    counted(w, a.combos, ObjectKind::Combo, "Combo", [](W& ww, auto& o) { combo(ww, o); });
     w.sectionDone(7);
-    counted(w, a.notes, ObjectKind::Notes, "Notes",
-            [](W& ww, auto& o) { notes(ww, o); });
+    counted(w, a.notes, ObjectKind::Notes, "Notes", [](W& ww, auto& o) { notes(ww, o); });
     w.sectionDone(8);
     counted(w, a.checkboxes, ObjectKind::Checkbox, "Checkbox",
             [](W& ww, auto& o) { checkbox(ww, o); });
     w.sectionDone(9);
-    counted(w, a.buttons, ObjectKind::Button, "Button",
-            [](W& ww, auto& o) { button(ww, o); });
+    counted(w, a.buttons, ObjectKind::Button, "Button", [](W& ww, auto& o) { button(ww, o); });
     w.sectionDone(10);
     windowSettings(w, a);
     w.sectionDone(11);
@@ -480,4 +451,4 @@ void appData(W& w, A& a)
     w.sectionDone(18);
 }
 
-}  // namespace qv::blocklayout
+} // namespace qv::blocklayout

@@ -10,7 +10,7 @@ namespace {
 // Days from 1970-01-01 to 1899-12-30.
 constexpr int32_t kEpochOffset = 25569;
 
-}  // namespace
+} // namespace
 
 int32_t BuildDateNumber(const CivilDate& date)
 {
@@ -36,4 +36,4 @@ CivilDate TodayLocal()
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-}  // namespace qv
+} // namespace qv

@@ -19,4 +19,4 @@ CivilDate DateOfBuildNumber(int32_t number);
 // Today's date in local time.
 CivilDate TodayLocal();
 
-}  // namespace qv
+} // namespace qv

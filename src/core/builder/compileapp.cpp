@@ -104,7 +104,7 @@ bool anyStretchedPicture(const ProjectDocument& document)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 std::string SuggestedAppName(const std::string& nameBox, const std::string& windowTitle)
 {
@@ -139,8 +139,8 @@ bool ValidAppName(const std::string& name, std::string& why)
         return false;
     }
     for (char c : name) {
-        if (static_cast<unsigned char>(c) < 32 || std::string_view("/\\:*?\"<>|").find(c) !=
-                                                      std::string_view::npos) {
+        if (static_cast<unsigned char>(c) < 32 ||
+            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {
             why = "the application name \"" + name +
                   "\" holds a character that a file name cannot hold (/ \\ : * ? \" < > |)";
             return false;
@@ -221,8 +221,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
     const fs::path exePath = folder / (appName + ".exe");
     if (!output.write(exePath, executable.data(), executable.size(), result.message))
         return fail(result.message);
-    fs::permissions(exePath,
-                    fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+    fs::permissions(exePath, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
                     fs::perm_options::add, error);
     result.executable = exePath;
     progress("Copying pictures", 0.85);
@@ -320,7 +319,8 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
                 options.runAndWait(compiler, "\"" + appName + ".iss\"", folder);
             if (!fs::is_regular_file(installer, error)) {
                 result.warnings.push_back("the installer was not made: the installer compiler "
-                                          "produced no " + installer.filename().string() +
+                                          "produced no " +
+                                          installer.filename().string() +
                                           "; the application and its setup script are kept");
             } else {
                 // Only now is the bare executable no longer the only copy.
@@ -340,4 +340,4 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
     return result;
 }
 
-}  // namespace qv
+} // namespace qv

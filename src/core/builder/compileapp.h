@@ -11,13 +11,13 @@
 namespace qv {
 
 struct BuildOptions {
-    std::string appName;                 // name of the output folder and its files
-    std::filesystem::path parentFolder;  // the output folder is made in here
-    std::vector<uint8_t> runtimeImage;   // the application runtime to write out
+    std::string appName;                // name of the output folder and its files
+    std::filesystem::path parentFolder; // the output folder is made in here
+    std::vector<uint8_t> runtimeImage;  // the application runtime to write out
     // The icon patched into the runtime; empty: the document's icon, else the program
     // folder's "Icons/Default.ico".
     std::vector<uint8_t> iconBytes;
-    bool createSetup = false;            // "Create Setup File"
+    bool createSetup = false; // "Create Setup File"
     // The program's own folder: "Images/", "main.jpg", "Icons/", "InnoSetup/ISCC.exe" and
     // "Pagewright.ocx" are looked for here.
     std::filesystem::path programFolder;
@@ -34,11 +34,11 @@ struct BuildResult {
     bool ok = false;
     // When not 0, the language text of this number is the message (a design too small).
     int messageNumber = 0;
-    std::string message;                 // why the build stopped
+    std::string message; // why the build stopped
     std::filesystem::path outputFolder;
-    std::filesystem::path executable;    // NAME.exe; empty when the installer replaced it
-    std::filesystem::path installer;     // NAME_Setup.exe when made
-    std::filesystem::path setupScript;   // NAME.iss when kept
+    std::filesystem::path executable;  // NAME.exe; empty when the installer replaced it
+    std::filesystem::path installer;   // NAME_Setup.exe when made
+    std::filesystem::path setupScript; // NAME.iss when kept
     bool setupRequested = false;
     bool installerMade = false;
     std::vector<std::string> warnings;
@@ -64,4 +64,4 @@ inline constexpr size_t kMaxSuggestedNameLength = 60;
 // True for a name that can be the application's folder and file stem.
 bool ValidAppName(const std::string& name, std::string& why);
 
-}  // namespace qv
+} // namespace qv

@@ -29,7 +29,7 @@ AppData readBlock(std::span<const uint8_t> file, int64_t start, int64_t end, int
     return data;
 }
 
-}  // namespace
+} // namespace
 
 AppFileRead ReadAppFile(std::span<const uint8_t> file, const std::string& fileName)
 {
@@ -44,9 +44,10 @@ AppFileRead ReadAppFile(std::span<const uint8_t> file, const std::string& fileNa
     const int64_t end = size - kTrailerSize + 1; // 1-based position of the trailer
     const int64_t start = end - blockLength;
     if (blockLength <= 0 || start < 1) {
-        result.message = fileName + ": carries no application data (its last four bytes give "
-                                    "the block length " + std::to_string(blockLength) +
-                         ", which does not fit the file)";
+        result.message = fileName +
+                         ": carries no application data (its last four bytes give "
+                         "the block length " +
+                         std::to_string(blockLength) + ", which does not fit the file)";
         return result;
     }
     try {
@@ -81,4 +82,4 @@ AppFileRead ReadAppFile(const std::filesystem::path& path)
     return ReadAppFile(bytes, path.string());
 }
 
-}  // namespace qv
+} // namespace qv

@@ -11,10 +11,10 @@ namespace qv {
 
 struct AppFileRead {
     bool ok = false;
-    std::string message;        // one line: file, what is wrong, byte offset
+    std::string message; // one line: file, what is wrong, byte offset
     AppData data;
-    int64_t runtimeLength = 0;  // N: the block starts at this 1-based position
-    int64_t blockLength = 0;    // the trailer's value
+    int64_t runtimeLength = 0;   // N: the block starts at this 1-based position
+    int64_t blockLength = 0;     // the trailer's value
     bool hasFieldExtras = false; // the block carries the field formulas and default texts
 };
 
@@ -24,4 +24,4 @@ struct AppFileRead {
 AppFileRead ReadAppFile(std::span<const uint8_t> file, const std::string& fileName);
 AppFileRead ReadAppFile(const std::filesystem::path& path);
 
-}  // namespace qv
+} // namespace qv

@@ -126,7 +126,10 @@ std::string BlockReadWalker::keyStrBytes()
     return std::string(bytes.begin(), bytes.end());
 }
 
-void BlockReadWalker::keyStr(std::string& text) { text = codePage_.toUtf8(keyStrBytes()); }
+void BlockReadWalker::keyStr(std::string& text)
+{
+    text = codePage_.toUtf8(keyStrBytes());
+}
 
 void BlockReadWalker::aboutText(std::string& text)
 {
@@ -147,6 +150,9 @@ void BlockReadWalker::pictureFile(std::string& name, std::vector<uint8_t>& bytes
     bytes = reader_.getBytes(static_cast<size_t>(upper + 1));
 }
 
-void BlockReadWalker::report(Report& report) { report = loadReport(reader_); }
+void BlockReadWalker::report(Report& report)
+{
+    report = loadReport(reader_);
+}
 
-}  // namespace qv
+} // namespace qv

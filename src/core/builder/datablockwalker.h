@@ -96,4 +96,4 @@ private:
     bool extrasPresent_ = false;
 };
 
-}  // namespace qv
+} // namespace qv

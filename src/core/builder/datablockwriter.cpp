@@ -32,4 +32,4 @@ std::vector<uint8_t> WriteAppFile(std::vector<uint8_t> runtimeImage, const AppDa
     return writer.takeBytes();
 }
 
-}  // namespace qv
+} // namespace qv

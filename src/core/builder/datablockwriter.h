@@ -19,4 +19,4 @@ std::vector<uint8_t> WriteAppFile(std::vector<uint8_t> runtimeImage, const AppDa
 // A runtime image must reach past the key bytes of the first texts.
 inline constexpr size_t kMinRuntimeImageSize = 1024;
 
-}  // namespace qv
+} // namespace qv

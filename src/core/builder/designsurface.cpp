@@ -22,4 +22,4 @@ SurfaceSize DesignSurfaceSize(const AppSettings& settings)
     return size;
 }
 
-}  // namespace qv
+} // namespace qv

@@ -5,7 +5,7 @@
 namespace qv {
 
 struct SurfaceSize {
-    float width = 0;  // twips
+    float width = 0; // twips
     float height = 0;
 };
 
@@ -14,4 +14,4 @@ struct SurfaceSize {
 // 22 or the touch screen. Unknown codes give Letter.
 SurfaceSize DesignSurfaceSize(const AppSettings& settings);
 
-}  // namespace qv
+} // namespace qv

@@ -7,13 +7,16 @@ namespace qv {
 
 namespace {
 
-uint32_t word16(std::span<const uint8_t> b, size_t at) { return b[at] | (b[at + 1] << 8); }
+uint32_t word16(std::span<const uint8_t> b, size_t at)
+{
+    return b[at] | (b[at + 1] << 8);
+}
 uint32_t word32(std::span<const uint8_t> b, size_t at)
 {
     return word16(b, at) | (word16(b, at + 2) << 16);
 }
 
-}  // namespace
+} // namespace
 
 bool IconHeaderAccepted(std::span<const uint8_t> bytes)
 {
@@ -42,9 +45,10 @@ int PatchIcon(std::vector<uint8_t>& image, std::span<const uint8_t> iconBytes)
     int patched = 0;
     size_t i = 0;
     while (i + kIconMarkerLength <= image.size()) {
-        const bool marker = std::all_of(image.begin() + static_cast<ptrdiff_t>(i),
-                                        image.begin() + static_cast<ptrdiff_t>(i + kIconMarkerLength),
-                                        [](uint8_t b) { return b == kIconMarkerByte; });
+        const bool marker =
+            std::all_of(image.begin() + static_cast<ptrdiff_t>(i),
+                        image.begin() + static_cast<ptrdiff_t>(i + kIconMarkerLength),
+                        [](uint8_t b) { return b == kIconMarkerByte; });
         if (!marker || i + kIconPixelBytes > image.size()) {
             ++i;
             continue;
@@ -56,4 +60,4 @@ int PatchIcon(std::vector<uint8_t>& image, std::span<const uint8_t> iconBytes)
     return patched;
 }
 
-}  // namespace qv
+} // namespace qv

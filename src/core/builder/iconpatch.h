@@ -37,4 +37,4 @@ bool IconPatchable(std::span<const uint8_t> bytes);
 // places patched; 0 and no change when the icon is not patchable.
 int PatchIcon(std::vector<uint8_t>& image, std::span<const uint8_t> iconBytes);
 
-}  // namespace qv
+} // namespace qv

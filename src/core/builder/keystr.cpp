@@ -19,4 +19,4 @@ uint8_t KeyByteAt(std::span<const uint8_t> file, int64_t keyPos)
     return file[static_cast<size_t>(keyPos - 1)];
 }
 
-}  // namespace qv
+} // namespace qv

@@ -23,4 +23,4 @@ std::optional<int16_t> KeyStrLengthWord(size_t length, uint8_t key);
 // past the end of a file gives).
 uint8_t KeyByteAt(std::span<const uint8_t> file, int64_t keyPos);
 
-}  // namespace qv
+} // namespace qv

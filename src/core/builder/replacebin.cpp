@@ -45,7 +45,8 @@ std::u16string Utf16Of(std::string_view utf8)
     return result;
 }
 
-int64_t ReplaceBin(std::vector<uint8_t>& buffer, std::string_view placeholder, std::string_view value)
+int64_t ReplaceBin(std::vector<uint8_t>& buffer, std::string_view placeholder,
+                   std::string_view value)
 {
     const std::u16string p = Utf16Of(placeholder);
     const std::u16string v = Utf16Of(value);
@@ -69,10 +70,11 @@ int64_t ReplaceBin(std::vector<uint8_t>& buffer, std::string_view placeholder, s
             match = buffer[i + 2 * j] == static_cast<uint8_t>(p[j] & 0xFF);
         if (!match)
             continue;
-        std::copy(replacement.begin(), replacement.end(), buffer.begin() + static_cast<ptrdiff_t>(i));
+        std::copy(replacement.begin(), replacement.end(),
+                  buffer.begin() + static_cast<ptrdiff_t>(i));
         foundAt = static_cast<int64_t>(i);
     }
     return foundAt;
 }
 
-}  // namespace qv
+} // namespace qv

@@ -78,4 +78,4 @@ std::string SetupScriptText(const std::vector<std::string>& lines)
     return text;
 }
 
-}  // namespace qv
+} // namespace qv

@@ -10,15 +10,15 @@ namespace qv {
 // address and the built application's files.
 struct SetupInputs {
     std::string appName;
-    std::string productName;      // Comments(4)
-    std::string version;          // Comments(5)
-    std::string publisher;        // Comments(0)
-    std::string copyright;        // Comments(2)
-    std::string password;         // Comments(6)
-    std::string licenceText;      // Comments(7)
-    std::string readmeText;       // Comments(8)
+    std::string productName; // Comments(4)
+    std::string version;     // Comments(5)
+    std::string publisher;   // Comments(0)
+    std::string copyright;   // Comments(2)
+    std::string password;    // Comments(6)
+    std::string licenceText; // Comments(7)
+    std::string readmeText;  // Comments(8)
     bool desktopIcon = false;
-    std::string webAddress;       // Configurations Text6
+    std::string webAddress;                // Configurations Text6
     std::vector<std::string> pictureFiles; // generated names, in order
     std::filesystem::path outputFolder;
     std::filesystem::path programFolder;
@@ -45,4 +45,4 @@ SetupScript MakeSetupScript(const SetupInputs& inputs);
 // The script's lines as the bytes of the file: each line followed by CR LF.
 std::string SetupScriptText(const std::vector<std::string>& lines);
 
-}  // namespace qv
+} // namespace qv

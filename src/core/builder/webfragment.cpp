@@ -14,11 +14,11 @@ std::string WebFragment(const Script& script)
     fragment += q + singleText(twipsToPixels(script.height)) + q;
     fragment += " Style=";
     fragment += q;
-    fragment += "Left:" + singleText(twipsToPixels(script.left)) + "px; POSITION: absolute; Top:" +
-                singleText(twipsToPixels(script.top)) + "px;";
+    fragment += "Left:" + singleText(twipsToPixels(script.left)) +
+                "px; POSITION: absolute; Top:" + singleText(twipsToPixels(script.top)) + "px;";
     fragment += q;
     fragment += ">" + script.tag + "</Div>";
     return fragment;
 }
 
-}  // namespace qv
+} // namespace qv

@@ -10,4 +10,4 @@ namespace qv {
 // its size and place in pixels and its page code, copied unchanged (nothing is escaped).
 std::string WebFragment(const Script& script);
 
-}  // namespace qv
+} // namespace qv

@@ -9,4 +9,4 @@ namespace qv {
 // builder writes it out under the application's name.
 std::span<const uint8_t> embeddedRuntimeImage();
 
-}  // namespace qv
+} // namespace qv

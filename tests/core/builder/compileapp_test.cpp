@@ -191,11 +191,11 @@ TEST(DesignSurface, SizeFollowsThePageSizeCode)
         float width, height; // twips
     };
     const Case cases[] = {
-        {0, false, 12240, 15840},      // Letter
-        {12, false, 11906, 16838},     // A4 portrait
-        {12, true, 16838, 11906},      // A4 landscape
-        {23, true, 20490, 11520},      // touch screen, not turned
-        {99, false, 12240, 15840},     // unknown: Letter
+        {0, false, 12240, 15840},  // Letter
+        {12, false, 11906, 16838}, // A4 portrait
+        {12, true, 16838, 11906},  // A4 landscape
+        {23, true, 20490, 11520},  // touch screen, not turned
+        {99, false, 12240, 15840}, // unknown: Letter
     };
     for (const Case& c : cases) {
         AppSettings settings;
@@ -212,5 +212,5 @@ TEST(DesignSurface, SizeFollowsThePageSizeCode)
     EXPECT_EQ(DesignSurfaceSize(custom).width, 9000);
 }
 
-}  // namespace
-}  // namespace qv
+} // namespace
+} // namespace qv

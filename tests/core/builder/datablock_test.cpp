@@ -66,7 +66,8 @@ TEST(DataBlock, TrailerOfAnEmptyDesignCountsHeaderAndCountRecords)
     // Header 356, nine counts 144, window settings 184 + "Empty.chm", texts 202, search
     // settings 440, web-script count 16, plates 142, report count 16, last picture 2.
     EXPECT_EQ(trailerOf(file), 1502 + 9);
-    EXPECT_EQ(static_cast<int64_t>(file.size()), static_cast<int64_t>(runtime.size()) - 1 + 1511 + 4);
+    EXPECT_EQ(static_cast<int64_t>(file.size()),
+              static_cast<int64_t>(runtime.size()) - 1 + 1511 + 4);
 }
 
 TEST(DataBlock, WhatTheBuilderWritesTheReaderReadsBack)
@@ -98,8 +99,7 @@ TEST(DataBlock, WhatTheBuilderWritesTheReaderReadsBack)
     EXPECT_EQ(back.fieldFormulas[1], "F1+F2");
     EXPECT_EQ(back.fieldTexts[2], "default, text\r\nline 2");
     ASSERT_EQ(back.combos.size(), 1u);
-    EXPECT_EQ(back.combos[0].listItems,
-              (std::vector<std::string>{"Apple", "Apricot, dried", ""}));
+    EXPECT_EQ(back.combos[0].listItems, (std::vector<std::string>{"Apple", "Apricot, dried", ""}));
     EXPECT_EQ(back.combos[0].tag, "Combo_Field_1");
     ASSERT_EQ(back.pictures.size(), 2u);
     EXPECT_EQ(back.pictures[0].fileName, "Orders1.png");
@@ -122,7 +122,7 @@ TEST(DataBlock, WhatTheBuilderWritesTheReaderReadsBack)
 TEST(DataBlock, TextsTravelInTheDocumentsCodePage)
 {
     ProjectDocument doc = emptyDesign();
-    doc.settings.defaultCharset = 204; // Cyrillic
+    doc.settings.defaultCharset = 204;                                     // Cyrillic
     doc.settings.windowTitle = "\xD0\x97\xD0\xB0\xD0\xBA\xD0\xB0\xD0\xB7"; // "Заказ"
     const std::vector<uint8_t> file =
         WriteAppFile(test::fakeRuntime(), BuildAppData(doc, "A", {2026, 1, 1}).data);
@@ -166,5 +166,5 @@ TEST(DataBlock, ReaderNamesWhatIsWrongWithAFile)
     }
 }
 
-}  // namespace
-}  // namespace qv
+} // namespace
+} // namespace qv

@@ -72,4 +72,4 @@ inline std::vector<uint8_t> sixteenColourIcon(uint8_t colour)
     return icon;
 }
 
-}  // namespace qv::test
+} // namespace qv::test

@@ -77,9 +77,12 @@ TEST(IconCheck, AcceptsOnlySixteenColourThirtyTwoPixelIcons)
         bool accepted;
     };
     const Case cases[] = {
-        {"valid", 0, 0, true},           {"type 2 (cursor)", 2, 2, false},
-        {"16 pixels wide", 6, 16, false}, {"16 pixels high", 7, 16, false},
-        {"256 colours", 8, 0, false},    {"reserved byte set", 9, 1, false},
+        {"valid", 0, 0, true},
+        {"type 2 (cursor)", 2, 2, false},
+        {"16 pixels wide", 6, 16, false},
+        {"16 pixels high", 7, 16, false},
+        {"256 colours", 8, 0, false},
+        {"reserved byte set", 9, 1, false},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> icon = test::sixteenColourIcon(3);
@@ -126,5 +129,5 @@ TEST(IconPatch, RefusesBytesThatAreNoIcon)
     EXPECT_EQ(image, before);
 }
 
-}  // namespace
-}  // namespace qv
+} // namespace
+} // namespace qv

@@ -40,8 +40,8 @@ TEST(SetupScript, ConditionalLines)
     EXPECT_FALSE(hasLineStarting(script, "AppPublisherURL="));
     EXPECT_FALSE(hasLineStarting(script, "AppPublisher="));
     EXPECT_FALSE(hasLineStarting(script, "Password="));
-    EXPECT_EQ(script.lines.back(),
-              "Name: \"{group}\\Shop\"; Filename: \"{app}\\Shop.exe\"") << "no trailing line";
+    EXPECT_EQ(script.lines.back(), "Name: \"{group}\\Shop\"; Filename: \"{app}\\Shop.exe\"")
+        << "no trailing line";
 
     in.webAddress = "http://shop.example";
     in.publisher = "Acme";
@@ -53,8 +53,9 @@ TEST(SetupScript, ConditionalLines)
     EXPECT_TRUE(hasLineStarting(script, "AppUpdatesURL=http://http://shop.example/"));
     EXPECT_TRUE(hasLineStarting(script, "AppPublisher=Acme"));
     EXPECT_TRUE(hasLineStarting(script, "Password=pw"));
-    EXPECT_EQ(script.lines.back(), "Name: \"desktopicon\"; Description: \"{cm:CreateDesktopIcon}\"; "
-                                   "GroupDescription: \"{cm:AdditionalIcons}\"");
+    EXPECT_EQ(script.lines.back(),
+              "Name: \"desktopicon\"; Description: \"{cm:CreateDesktopIcon}\"; "
+              "GroupDescription: \"{cm:AdditionalIcons}\"");
 }
 
 TEST(SetupScript, FilesSectionListsTheExecutablePicturesAndComponent)
@@ -144,5 +145,5 @@ TEST(BuildDate, DayNumbersFromThe1899Epoch)
     EXPECT_EQ(back.day, 6);
 }
 
-}  // namespace
-}  // namespace qv
+} // namespace
+} // namespace qv
