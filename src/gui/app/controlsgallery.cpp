@@ -248,6 +248,34 @@ QWidget* combosSection()
     return finish(frame, grid);
 }
 
+QWidget* framesSection()
+{
+    QGridLayout* grid = nullptr;
+    MyFrame* frame = section(QStringLiteral("MyFrame"), &grid);
+    const QStringList captions = {QStringLiteral("BorderStyle 0"), QStringLiteral("BorderStyle 1"),
+                                  QStringLiteral("BorderStyle 2"), QString()};
+    for (int style = 0; style < 4; ++style) {
+        auto* inner = new MyFrame;
+        inner->setBorderStyle(style == 3 ? 0 : style);
+        inner->setCaption(captions.at(style));
+        if (style == 2)
+            inner->setFillColor(QColor(0xFF, 0xF8, 0xE0));
+        if (style == 3) {
+            inner->setCaption(QStringLiteral("with image"));
+            inner->setImage(starPicture(QColor(0xFF, 0xC0, 0x20)));
+            inner->setBorderColor(QColor(0x40, 0x70, 0xC0));
+        }
+        inner->setFixedSize(140, 44);
+        grid->addWidget(inner, 0, style);
+    }
+    auto* disabled = new MyFrame;
+    disabled->setCaption(QStringLiteral("disabled"));
+    disabled->setEnabled(false);
+    disabled->setFixedSize(140, 44);
+    grid->addWidget(disabled, 1, 0);
+    return finish(frame, grid);
+}
+
 QWidget* scrollSection()
 {
     QGridLayout* grid = nullptr;
@@ -392,7 +420,11 @@ std::unique_ptr<QWidget> createControlsGallery()
     layout->addWidget(buttonsSection(), 0, 0);
     layout->addWidget(checksSection(), 0, 1);
     layout->addWidget(scrollSection(), 1, 0);
-    layout->addWidget(combosSection(), 1, 1);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(12);
+    right->addWidget(combosSection());
+    right->addWidget(framesSection());
+    layout->addLayout(right, 1, 1);
     layout->addWidget(listSection(), 2, 0);
     layout->addWidget(helpSection(), 2, 1);
     return window;

@@ -1,5 +1,7 @@
 #include "controls/comboborder.h"
 
+#include "controls/mousepointer.h"
+
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -243,6 +245,15 @@ void ComboBorder::setMaxLength(int length)
 {
     m_maxLength = std::max(0, length);
     textEdited();
+}
+
+void ComboBorder::setMousePointer(int pointer)
+{
+    m_mousePointer = pointer;
+    applyMousePointer(*m_combo, pointer);
+    // The edit box keeps its I-beam unless a pointer is chosen.
+    constexpr int iBeam = 3;
+    applyMousePointer(*lineEdit(), pointer == 0 ? iBeam : pointer);
 }
 
 ComboLook ComboBorder::look() const

@@ -24,6 +24,7 @@ class ComboBorder : public EventControl {
     Q_PROPERTY(int TextCase READ textCase WRITE setTextCase)
     Q_PROPERTY(int MaxLength READ maxLength WRITE setMaxLength)
     Q_PROPERTY(bool Sorted READ sorted WRITE setSorted)
+    Q_PROPERTY(int MousePointer READ mousePointer WRITE setMousePointer)
 
 public:
     explicit ComboBorder(QWidget* parent = nullptr);
@@ -73,6 +74,9 @@ public:
     int maxLength() const { return m_maxLength; }
     void setMaxLength(int length);
 
+    int mousePointer() const { return m_mousePointer; }
+    void setMousePointer(int pointer);
+
     QComboBox* comboBox() const { return m_combo; }
     QLineEdit* lineEdit() const;
     ComboLook look() const;
@@ -100,6 +104,7 @@ private:
     bool m_sorted = false;
     int m_textCase = 0;
     int m_maxLength = 0;
+    int m_mousePointer = 0;
 };
 
 // Proper case as the designed application writes it: the first letter of every word upper

@@ -18,10 +18,7 @@ public:
 
     int lowToHeigh() const { return m_lowToHeigh; }
     void setLowToHeigh(int option);
-    // The pointer numbers of the designed application: 0 default, 1 arrow, 2 cross,
-    // 3 I-beam, 5/15 size all, 6 size NE-SW, 7 size N-S, 8 size NW-SE, 9 size W-E,
-    // 10 up arrow, 11 hourglass, 12 no drop, 13 arrow and hourglass, 14 arrow and question
-    // mark, 99 the MouseIcon.
+    // One of the pointer numbers of mousepointer.h; 99 shows the MouseIcon.
     int mousePointer() const { return m_mousePointer; }
     void setMousePointer(int pointer);
     QCursor mouseIcon() const { return m_mouseIcon; }
@@ -37,9 +34,5 @@ private:
     int m_mousePointer = 0;
     QCursor m_mouseIcon;
 };
-
-// The cursor shape of one of the pointer numbers above (99 and unknown numbers give the
-// default arrow).
-Qt::CursorShape cursorShapeForPointer(int pointer);
 
 } // namespace qv::gui

@@ -36,7 +36,8 @@ void paintMyFrame(QPainter& painter, const FrameLook& look, QRect rect)
     // The border runs through the middle of the caption line.
     const QRectF box = QRectF(rect).adjusted(0.5, heading / 2 + 0.5, -1.5, -1.5);
 
-    painter.fillRect(rect, look.fillColor);
+    // Only the inside is filled: above the border the container shows through.
+    painter.fillRect(box.toAlignedRect(), look.fillColor);
     if (!look.picture.isNull()) {
         painter.setClipRect(box.adjusted(1, 1, -1, -1));
         painter.drawPixmap(box.topLeft().toPoint() + QPoint(1, 1), look.picture);

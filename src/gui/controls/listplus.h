@@ -37,6 +37,8 @@ public:
     void setCSelect(int columns);
     // Measures the row height in the current font and sets the vertical bar for it.
     void ReSizeFont();
+    // Draws the rows again.
+    void REFscreen() { update(); }
 
     QColor backGroundColor() const { return m_look.backColor; }
     void setBackGroundColor(const QColor& color);

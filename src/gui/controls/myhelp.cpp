@@ -23,6 +23,7 @@ myHelp::myHelp(QWidget* parent)
     m_vscroll->setObjectName(QStringLiteral("VScroll1"));
     m_vscroll->setValueSmallChange(1);
     m_vscroll->setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     connect(m_vscroll, &RealvScroll::change, this, &myHelp::scrolled);
     setHtmlText(QString());
 }

@@ -1,5 +1,7 @@
 #include "controls/superbutton.h"
 
+#include "controls/mousepointer.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -63,6 +65,12 @@ void SuperButton::setImage(const QPixmap& picture)
 {
     m_look.image = picture;
     update();
+}
+
+void SuperButton::setMousePointer(int pointer)
+{
+    m_mousePointer = pointer;
+    applyMousePointer(*this, pointer);
 }
 
 ButtonLook SuperButton::look() const

@@ -20,6 +20,7 @@ class SuperButton : public EventControl {
     Q_PROPERTY(QString FontName READ fontName WRITE setFontName)
     Q_PROPERTY(int Border READ border WRITE setBorder)
     Q_PROPERTY(QPixmap Image READ image WRITE setImage)
+    Q_PROPERTY(int MousePointer READ mousePointer WRITE setMousePointer)
 
 public:
     static constexpr int kHoverInterval = 50; // ms between checks of the pointer
@@ -41,6 +42,9 @@ public:
     QPixmap image() const { return m_look.image; }
     void setImage(const QPixmap& picture);
 
+    int mousePointer() const { return m_mousePointer; }
+    void setMousePointer(int pointer);
+
     bool isHot() const { return m_look.hot; }
     bool isDown() const { return m_look.pressed; }
     // The look the button has now, for painting it elsewhere.
@@ -60,6 +64,7 @@ private:
     void leaveHot();
 
     ButtonLook m_look;
+    int m_mousePointer = 0;
     QTimer m_timer; // Timer1: the hover watch
 };
 
