@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -73,6 +74,8 @@ FormPage::FormPage(const AppData& data, QWidget* parent) : QWidget(parent), data
     for (const BlockPicture& picture : data.pictures)
         pictures_.push_back(
             QImage::fromData(picture.bytes.data(), static_cast<int>(picture.bytes.size())));
+    if (data.tileBackgroundVisible)
+        tile_.load(QCoreApplication::applicationDirPath() + QStringLiteral("/0.jpg"));
     createEditors();
     showPageEditors();
 }
@@ -184,6 +187,8 @@ void FormPage::showPageEditors()
 void FormPage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    if (!tile_.isNull())
+        painter.drawTiledPixmap(rect(), tile_);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Square& s : data_.squares) {
         if (!onPage(s.page))

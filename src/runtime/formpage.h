@@ -2,6 +2,7 @@
 
 #include "builder/appdata.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <vector>
@@ -48,6 +49,7 @@ private:
     const AppData& data_;
     int page_ = 0;
     int lastUsedPage_ = 0;
+    QPixmap tile_; // the background tile "0.jpg" beside the executable, when asked for
     std::vector<QImage> pictures_;
     std::vector<QLineEdit*> fields_;
     std::vector<QPlainTextEdit*> notes_;
