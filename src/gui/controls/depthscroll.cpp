@@ -36,6 +36,7 @@ ScrollBarLook DepthScroll::look() const
 {
     ScrollBarLook result = ScrollBarControl::look();
     result.wedge = m_lowToHeigh != 0;
+    result.pattern = 0;
     return result;
 }
 

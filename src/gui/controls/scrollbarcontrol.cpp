@@ -65,6 +65,12 @@ void ScrollBarControl::setValueSmallChange(int step)
     m_smallChange = step;
 }
 
+void ScrollBarControl::setPattern(int pattern)
+{
+    m_pattern = pattern;
+    update();
+}
+
 void ScrollBarControl::setValue(int value)
 {
     storeValue(clampScrollValue(value, m_valueMin, m_valueMax));
@@ -100,6 +106,7 @@ ScrollBarLook ScrollBarControl::look() const
     look.nearArrowPressed = mouseRepeat && m_action == StepBack;
     look.farArrowPressed = mouseRepeat && m_action == StepForward;
     look.enabled = isEnabled();
+    look.pattern = m_pattern;
     return look;
 }
 

@@ -24,6 +24,7 @@ class ScrollBarControl : public EventControl {
     Q_PROPERTY(int Value READ value WRITE setValue NOTIFY change)
     Q_PROPERTY(int ValueLargeChange READ valueLargeChange WRITE setValueLargeChange)
     Q_PROPERTY(int ValueSmallChange READ valueSmallChange WRITE setValueSmallChange)
+    Q_PROPERTY(int Pattern READ pattern WRITE setPattern)
 
 public:
     // What a running repeat does; the numbers are the ones the controls have always used.
@@ -54,6 +55,10 @@ public:
     void setValueLargeChange(int step);
     int valueSmallChange() const { return m_smallChange; }
     void setValueSmallChange(int step);
+
+    // Face of the thumb: 0 plain, 1 grip ridges, 2 dotted (DepthScroll draws it plain).
+    int pattern() const { return m_pattern; }
+    void setPattern(int pattern);
 
     Qt::Orientation orientation() const { return m_orientation; }
     int thumbPosition() const { return m_thumbPosition; }
@@ -95,6 +100,7 @@ private:
     int m_value = 0;
     int m_largeChange = 5;
     int m_smallChange = 1;
+    int m_pattern = 0;
 
     int m_thumbPosition = 17;
     int m_thumbLength = 11;
