@@ -302,6 +302,15 @@ RightPlaceValues rightPlaceLine(const Line& l, MeasureUnit unit, float arrowHeig
     return v;
 }
 
+std::string clockCaption(int hour, int minute)
+{
+    const int h = hour % 12 == 0 ? 12 : hour % 12;
+    std::string text = std::to_string(h) + ":";
+    if (minute < 10)
+        text += '0';
+    return text + std::to_string(minute) + (hour < 12 ? "am" : "pm");
+}
+
 int32_t hoverColour(int32_t colour)
 {
     int32_t result = 0;

@@ -72,6 +72,9 @@ RightPlaceValues rightPlace(const PixelRect& rect, MeasureUnit unit, float arrow
 // For a line the boxes show X1, Y1, X2, Y2.
 RightPlaceValues rightPlaceLine(const Line& line, MeasureUnit unit, float arrowHeight);
 
+// The caption of the reserved clock label (Title 2) at a time of day: "h:mmam/pm".
+std::string clockCaption(int hour, int minute);
+
 // The lighter colour of a link title under the pointer: each component c -> c / 2 + 125.
 int32_t hoverColour(int32_t colour);
 

@@ -599,19 +599,24 @@ Outcome pasteClipboardText(Designer& d, std::string_view text)
         }
         assignTab(e);
         if (!s.multi.empty()) {
+            // The band goes round the pasted objects, so that they can be dragged together.
             float left = std::numeric_limits<float>::max();
-            float top = std::numeric_limits<float>::max();
+            float top = left;
+            float right = std::numeric_limits<float>::lowest();
+            float bottom = right;
             for (const ObjectRef& ref : s.multi) {
                 const PixelRect rect = objectRect(doc, ref);
-                left = std::min(left, std::min(rect.left, rect.left + rect.width));
-                top = std::min(top, std::min(rect.top, rect.top + rect.height));
+                left = std::min({left, rect.left, rect.left + rect.width});
+                top = std::min({top, rect.top, rect.top + rect.height});
+                right = std::max({right, rect.left, rect.left + rect.width});
+                bottom = std::max({bottom, rect.top, rect.top + rect.height});
             }
             s.kind = kAreaSelectionCode;
             s.bandVisible = true;
             s.bandLeft = left;
             s.bandTop = top;
-            s.bandWidth = 10;
-            s.bandHeight = 10;
+            s.bandWidth = std::max(right - left, 10.0f);
+            s.bandHeight = std::max(bottom - top, 10.0f);
         }
         return outcome;
     });

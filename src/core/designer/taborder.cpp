@@ -1,5 +1,6 @@
 #include "designer/taborder.h"
 
+#include "designer/designer.h"
 #include "designer/documentedit.h"
 
 #include <algorithm>
@@ -95,6 +96,11 @@ void assignTab(DocumentEdit& e)
             break;
         }
     });
+}
+
+void assignTabOrder(Designer& d)
+{
+    d.change("Assign Order", [](DocumentEdit& e) { assignTab(e); });
 }
 
 void assignTabLiteral(ProjectDocument& d)

@@ -17,6 +17,10 @@ void assignTab(ProjectDocument& document);
 // The same through an undo step's recording.
 void assignTab(DocumentEdit& edit);
 
+class Designer;
+// AssignTab as a command of its own (one undo step).
+void assignTabOrder(Designer& d);
+
 // The literal double loop over order numbers and indexes, quadratic in N; kept to prove
 // that assignTab gives the same numbers.
 void assignTabLiteral(ProjectDocument& document);
