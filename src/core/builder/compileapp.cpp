@@ -36,10 +36,12 @@ class OutputFiles {
 public:
     bool write(const fs::path& path, const void* data, size_t size, std::string& error)
     {
-        written_.push_back(path);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        if (out)
+        if (out) {
+            // Only a file this build created or emptied is removed again.
+            written_.push_back(path);
             out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+        }
         if (out)
             out.close();
         if (!out) {
@@ -188,10 +190,13 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
         result.warnings.push_back(std::move(warning));
     std::vector<uint8_t> executable;
     try {
-        executable = WriteAppFile(std::move(image), build.data, [&](int section) {
-            progress("Writing the application data",
-                     0.1 + 0.7 * section / static_cast<double>(kBlockSectionCount));
-        });
+        executable = WriteAppFile(
+            std::move(image), build.data,
+            [&](int section) {
+                progress("Writing the application data",
+                         0.1 + 0.7 * section / static_cast<double>(kBlockSectionCount));
+            },
+            &result.warnings);
     } catch (const BuildRefused& refused) {
         result.message = refused.what();
         return result;

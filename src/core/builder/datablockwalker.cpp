@@ -38,24 +38,23 @@ void BlockWriteWalker::keyStrBytes(const std::string& bytes)
     writer_.putBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
 }
 
-void BlockWriteWalker::keyStr(const std::string& text)
+std::string BlockWriteWalker::encode(const std::string& text)
 {
     bool lossy = false;
-    const std::string bytes = writer_.codePage().fromUtf8(text, lossy);
-    if (lossy)
-        throw BuildRefused(context_ + " holds characters that the code page " +
-                           writer_.codePage().name() + " of the application cannot hold");
-    keyStrBytes(bytes);
+    std::string bytes = writer_.codePage().fromUtf8(text, lossy);
+    if (lossy && (lossyTexts_.empty() || lossyTexts_.back() != context_))
+        lossyTexts_.push_back(context_);
+    return bytes;
+}
+
+void BlockWriteWalker::keyStr(const std::string& text)
+{
+    keyStrBytes(encode(text));
 }
 
 void BlockWriteWalker::aboutText(const std::string& text)
 {
-    bool lossy = false;
-    const std::string bytes = writer_.codePage().fromUtf8(text, lossy);
-    if (lossy)
-        throw BuildRefused("The About text holds characters that the code page " +
-                           writer_.codePage().name() + " of the application cannot hold");
-    keyStrBytes(AboutTextOut(bytes));
+    keyStrBytes(AboutTextOut(encode(text)));
 }
 
 void BlockWriteWalker::pictureFile(const std::string& name, const std::vector<uint8_t>& bytes)

@@ -46,14 +46,18 @@ public:
     bool hasMore() const { return true; }
 
     int64_t keyPos() const { return keyPos_; }
+    // What held characters that the code page cannot hold (written as "?").
+    const std::vector<std::string>& lossyTexts() const { return lossyTexts_; }
 
 private:
     void keyStrBytes(const std::string& bytes);
+    std::string encode(const std::string& text);
 
     RecordWriter& writer_;
     std::function<void(int)> sectionDone_;
     int64_t keyPos_;
     std::string context_;
+    std::vector<std::string> lossyTexts_;
 };
 
 class BlockReadWalker {

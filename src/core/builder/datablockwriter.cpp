@@ -8,7 +8,8 @@
 namespace qv {
 
 std::vector<uint8_t> WriteAppFile(std::vector<uint8_t> runtimeImage, const AppData& data,
-                                  const std::function<void(int)>& sectionDone)
+                                  const std::function<void(int)>& sectionDone,
+                                  std::vector<std::string>* warnings)
 {
     if (runtimeImage.size() < kMinRuntimeImageSize)
         throw BuildRefused("The runtime image holds only " + std::to_string(runtimeImage.size()) +
@@ -20,6 +21,11 @@ std::vector<uint8_t> WriteAppFile(std::vector<uint8_t> runtimeImage, const AppDa
     writer.setFilePos(runtimeLength);
     BlockWriteWalker walker(writer, sectionDone);
     blocklayout::appData(walker, data);
+    if (warnings) {
+        for (const std::string& context : walker.lossyTexts())
+            warnings->push_back(context + " holds characters that the code page " +
+                                writer.codePage().name() + " cannot hold; they became \"?\"");
+    }
     const int64_t end = writer.filePos();
     const int64_t blockLength = end - runtimeLength;
     if (blockLength > INT32_MAX)

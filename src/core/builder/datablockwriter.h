@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace qv {
@@ -13,8 +14,11 @@ namespace qv {
 // overwrites), and the 4-byte trailer holding the block's length. The KeyStr key bytes are
 // read from the image itself. `sectionDone` is called after each section (1..18). Throws
 // BuildRefused, naming the text, when a record cannot be stored; nothing is returned then.
+// A text with characters that the application's code page cannot hold is written with "?"
+// in their place and named in `warnings`.
 std::vector<uint8_t> WriteAppFile(std::vector<uint8_t> runtimeImage, const AppData& data,
-                                  const std::function<void(int)>& sectionDone = {});
+                                  const std::function<void(int)>& sectionDone = {},
+                                  std::vector<std::string>* warnings = nullptr);
 
 // A runtime image must reach past the key bytes of the first texts.
 inline constexpr size_t kMinRuntimeImageSize = 1024;

@@ -130,6 +130,7 @@ TEST(CompileApp, AFailedWriteRemovesTheOutputAndIsNoSuccess)
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find("Busy.exe"), std::string::npos) << result.message;
     EXPECT_FALSE(fs::exists(scratch.path() / "Busy" / "Busy1.png"));
+    EXPECT_TRUE(fs::is_directory(scratch.path() / "Busy" / "Busy.exe")) << "not ours to remove";
 }
 
 TEST(CompileApp, KeepsTheApplicationWhenTheInstallerIsNotMade)

@@ -132,6 +132,20 @@ TEST(DataBlock, TextsTravelInTheDocumentsCodePage)
     EXPECT_EQ(read.data.defaultCharset, 204);
 }
 
+TEST(DataBlock, NamesTextsThatTheCodePageCannotHold)
+{
+    ProjectDocument doc = emptyDesign();
+    doc.settings.commonLabels[2] = "snow \xE2\x98\x83"; // a snowman is not in windows-1252
+    std::vector<std::string> warnings;
+    const std::vector<uint8_t> file =
+        WriteAppFile(test::fakeRuntime(), BuildAppData(doc, "A", {2026, 1, 1}).data, {}, &warnings);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("common labels"), std::string::npos) << warnings[0];
+    const AppFileRead read = ReadAppFile(file, "A.exe");
+    ASSERT_TRUE(read.ok) << read.message;
+    EXPECT_EQ(read.data.commonLabels[2], "snow ?");
+}
+
 TEST(DataBlock, RefusesATextLongerThanItsLengthWordHolds)
 {
     ProjectDocument doc = emptyDesign();
