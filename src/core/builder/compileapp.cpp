@@ -321,7 +321,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
         } else {
             progress("Making the installer", 0.95);
             if (options.runAndWait)
-                options.runAndWait(compiler, "\"" + appName + ".iss\"", folder);
+                options.runAndWait(compiler, appName + ".iss", folder);
             if (!fs::is_regular_file(installer, error)) {
                 result.warnings.push_back("the installer was not made: the installer compiler "
                                           "produced no " +

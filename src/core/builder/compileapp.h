@@ -24,7 +24,8 @@ struct BuildOptions {
     CivilDate buildDate = TodayLocal();
     // Called with a caption and the fraction done (0..1) as the build goes on.
     std::function<void(const std::string& caption, double done)> progress;
-    // Runs a program with one argument in a folder and waits for it to end.
+    // Runs a program with one argument in a folder and waits for it to end. The argument is
+    // passed as it is (a list of arguments needs no quoting).
     std::function<void(const std::filesystem::path& program, const std::string& argument,
                        const std::filesystem::path& folder)>
         runAndWait;

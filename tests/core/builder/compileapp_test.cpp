@@ -169,7 +169,7 @@ TEST(CompileApp, LeavesOnlyTheInstallerWhenTheCompilerMadeIt)
     const BuildResult result = CompileApp(doc, options);
     ASSERT_TRUE(result.ok) << result.message;
     EXPECT_TRUE(result.installerMade);
-    EXPECT_EQ(argument, "\"Setup.iss\"");
+    EXPECT_EQ(argument, "Setup.iss");
     EXPECT_FALSE(fs::exists(scratch.path() / "Setup" / "Setup.exe"));
     EXPECT_FALSE(fs::exists(scratch.path() / "Setup" / "Setup.iss"));
     EXPECT_TRUE(fs::exists(scratch.path() / "Setup" / "Setup1.png"));
