@@ -32,3 +32,14 @@ execute_process(COMMAND "${exe}" --screenshot "${WORK}/Orders.png" RESULT_VARIAB
 if(NOT result EQUAL 0 OR NOT EXISTS "${WORK}/Orders.png")
   message(FATAL_ERROR "--screenshot failed (${result}): ${err}")
 endif()
+
+# A file that is no 16-colour 32 x 32 icon is refused with the dialog's message, and nothing
+# is built.
+execute_process(COMMAND "${CLI}" build "${PROJECT}" --name Refused --out "${WORK}" --icon "${PROJECT}"
+  RESULT_VARIABLE result ERROR_VARIABLE err)
+if(NOT result EQUAL 1 OR NOT err MATCHES "Icon does not meet Certain Windows Standards")
+  message(FATAL_ERROR "a bad icon was not refused (${result}): ${err}")
+endif()
+if(EXISTS "${WORK}/Refused")
+  message(FATAL_ERROR "a refused build wrote ${WORK}/Refused")
+endif()
