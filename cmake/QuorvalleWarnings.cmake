@@ -9,7 +9,8 @@ if(QV_WERROR)
 endif()
 if(QV_FUZZ)
   # Coverage instrumentation for everything, so the fuzzers see inside the core.
-  target_compile_options(qv_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_compile_options(qv_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                         -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(qv_flags INTERFACE -fsanitize=address,undefined)
 endif()
 if(QV_SANITIZE)

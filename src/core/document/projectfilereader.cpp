@@ -178,12 +178,11 @@ void readBody(RecordReader& reader, ProjectDocument& document, const ProjectRead
                                  versionAt - 1);
     }
     reader.getRawStr(); // "C"
-    const int32_t iconUpper = reader.getLong();
-    if (iconUpper < -1 || iconUpper + 1 > reader.remaining())
-        reader.fail("the application icon claims " +
-                    std::to_string(static_cast<int64_t>(iconUpper) + 1) +
+    const int64_t iconSize = static_cast<int64_t>(reader.getLong()) + 1;
+    if (iconSize < 0 || iconSize > reader.remaining())
+        reader.fail("the application icon claims " + std::to_string(iconSize) +
                     " bytes, more than the file holds");
-    a.iconBytes = reader.getBytes(static_cast<size_t>(iconUpper + 1));
+    a.iconBytes = reader.getBytes(static_cast<size_t>(iconSize));
     layout::settingsAfterIcon(w, a, a.helpFileName);
 
     readTwoPass(w, document.squares, [](ReadWalker& ww, Square& s) { layout::square(ww, s); });
