@@ -1,5 +1,7 @@
 #include "designer/canvasoperations.h"
 
+#include "designer/objectdeletion.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -93,24 +95,27 @@ void resizeObject(Designer& d, ObjectRef ref, ResizeZone zone, float x, float y)
 
 void releaseObject(Designer& d, ObjectRef ref)
 {
-    if (d.selection().locked)
+    if (d.selection().locked || !objectExists(d.document(), ref))
         return;
-    d.change(
-        "Move",
-        [&](DocumentEdit& e) {
-            e.touchObject(ref, [&](auto& o) {
-                const PixelRect r = recordRect(o);
-                if (r.left + r.width < 1 || r.top + r.height < 1) {
-                    o.page = static_cast<decltype(o.page)>(kDeletedPage);
-                    return;
-                }
-                if (d.canvas().snap) {
+    const PixelRect r = objectRect(d.document(), ref);
+    if (r.left + r.width < 1 || r.top + r.height < 1) {
+        // Dragged entirely off the left or top edge: the object leaves the layout, as a
+        // delete does, so that references to it do not fall on another object.
+        d.undoStack().closeMerge();
+        deleteObjects(d, {ref});
+        return;
+    }
+    if (d.canvas().snap) {
+        d.change(
+            "Move",
+            [&](DocumentEdit& e) {
+                e.touchObject(ref, [&](auto& o) {
                     placeRecord(o, snapCoordinate(r.left, d.canvas().gridStep),
                                 snapCoordinate(r.top, d.canvas().gridStep));
-                }
-            });
-        },
-        dragKey(ref));
+                });
+            },
+            dragKey(ref));
+    }
     d.undoStack().closeMerge();
 }
 

@@ -30,8 +30,8 @@ void selectObject(Designer& d, ObjectRef ref);
 void moveObject(Designer& d, ObjectRef ref, float dx, float dy);
 // Resizes with the pointer at (x, y) relative to the object, in a sizing zone.
 void resizeObject(Designer& d, ObjectRef ref, ResizeZone zone, float x, float y);
-// Mouse-up: an object dragged entirely off the left or top edge leaves the layout (marked
-// deleted, gone at the next save); otherwise it snaps to the grid when snapping is on.
+// Mouse-up: an object dragged entirely off the left or top edge leaves the layout (it is
+// deleted as by the Delete command); otherwise it snaps to the grid when snapping is on.
 void releaseObject(Designer& d, ObjectRef ref);
 
 enum class NudgeKey { Left, Right, Up, Down };

@@ -38,7 +38,7 @@ namespace {
 
 template <class T> void copyFont(const T& o, ReportLabel& label)
 {
-    if constexpr (requires { o.fontName; }) {
+    if constexpr (requires { o.fontBold; }) {
         label.fontName = o.fontName;
         label.bold = o.fontBold;
         label.italic = o.fontItalic;
@@ -120,6 +120,29 @@ AssembledReport assembleReport(const ProjectDocument& d, int page, const Report&
         out.imageToolTips.push_back("P" + std::to_string(i) + ", 1");
     }
     return out;
+}
+
+std::optional<std::string> addDataLabel(Designer& d, int slot, ObjectRef ref)
+{
+    const ProjectDocument& doc = d.document();
+    if (slot < 0 || slot >= static_cast<int>(doc.reportSlots.size()) || !objectExists(doc, ref))
+        return std::nullopt;
+    if (ref.kind != ObjectKind::Field && ref.kind != ObjectKind::Combo &&
+        ref.kind != ObjectKind::Notes && ref.kind != ObjectKind::Checkbox)
+        return std::nullopt;
+    const DataLabelText text = dataLabelText(doc, ref);
+    d.change("Add Label", [&](DocumentEdit& e) {
+        e.touchReports();
+        ReportLabel label;
+        label.autoSize = true;
+        label.caption = text.caption;
+        label.referenceCode = text.referenceCode;
+        label.column = 1;
+        visitTable(e.document(), ref.kind,
+                   [&](const auto& table) { copyFont(table[ref.index], label); });
+        e.document().reportSlots[static_cast<size_t>(slot)].report.labels.push_back(label);
+    });
+    return text.toolTip;
 }
 
 bool assembleReportInto(Designer& d, int slot)

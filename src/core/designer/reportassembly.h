@@ -2,6 +2,7 @@
 
 #include "designer/designer.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,9 @@ struct DataLabelText {
     int16_t referenceCode = 0;
 };
 DataLabelText dataLabelText(const ProjectDocument& document, ObjectRef ref);
+// Fieldnumber_Click: adds the data label of one Field, Combo, Notes or Checkbox to report
+// slot `slot` at the top-left corner, in column 1. Returns its tool tip; nullopt when the
+// object or slot does not exist.
+std::optional<std::string> addDataLabel(Designer& d, int slot, ObjectRef ref);
 
 } // namespace qv

@@ -58,6 +58,10 @@ TEST(ReportAssemblyTest, AssemblingTwiceGivesTheSameReport)
     ASSERT_TRUE(assembleReportInto(d, 0));
     EXPECT_EQ(test::encoded(doc), once);
     EXPECT_EQ(doc.reportSlots[0].report.labels.size(), 5u);
+    EXPECT_EQ(addDataLabel(d, 0, {ObjectKind::Combo, 1}), "Kind C2001,1");
+    EXPECT_EQ(doc.reportSlots[0].report.labels.back().referenceCode, 2001);
+    EXPECT_FALSE(addDataLabel(d, 0, {ObjectKind::Title, 1}));
+    d.undo();
     d.undo();
     d.undo();
     EXPECT_EQ(doc.reportSlots[0].report.labels.size(), 7u);
