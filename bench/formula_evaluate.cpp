@@ -5,15 +5,18 @@
 
 namespace {
 
-// About 10,000 characters with 1,000 groups, nested three deep.
+// 10,000 characters with 1,000 groups: 250 terms of four groups each, two of them nested.
 std::string longExpression()
 {
     std::string expression;
     for (int i = 0; i < 250; ++i) {
         if (i > 0)
             expression += "+";
-        expression += "((" + std::to_string(i) + ".25*3)~(7/4))*(" + std::to_string(i % 9) + "+2S)";
+        expression += "((" + std::to_string(100000 + i) + ".125*3.5)~(7.75/4))*(" +
+                      std::to_string(i % 9) + ".5+2S)";
     }
+    if (expression.size() < 10000) // leading zeros of the first number make up the length
+        expression.insert(0, 10000 - expression.size(), '0');
     return expression;
 }
 

@@ -188,6 +188,7 @@ struct SequenceState {
 FormulaNumber evaluateSequence(std::string_view sequence)
 {
     SequenceState state;
+    state.number.reserve(40);
     for (const char c : sequence) {
         if (isNumberCharacter(c)) {
             state.number.push_back(c);

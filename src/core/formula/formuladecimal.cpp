@@ -12,25 +12,24 @@ using Wide = boost::multiprecision::int256_t;
 __extension__ typedef unsigned __int128 Word;
 
 constexpr int kMaxScale = 28;
+constexpr int kMaxPower = 76;
 constexpr Word kMaxWord = (Word(1) << 96) - 1;
 
-Wide toWide(Word word)
+const std::array<Wide, kMaxPower + 1>& powersOfTen()
 {
-    Wide wide(static_cast<std::uint64_t>(word >> 64));
-    wide <<= 64;
-    wide |= static_cast<std::uint64_t>(word);
-    return wide;
+    static const std::array<Wide, kMaxPower + 1> powers = [] {
+        std::array<Wide, kMaxPower + 1> table;
+        table[0] = 1;
+        for (int i = 1; i <= kMaxPower; ++i)
+            table[i] = table[i - 1] * 10;
+        return table;
+    }();
+    return powers;
 }
 
-bool fitsWord(const Wide& magnitude)
+const Wide& power(int exponent)
 {
-    return msb(magnitude) < 96;
-}
-
-Word toWord(const Wide& magnitude)
-{
-    return (Word(static_cast<std::uint64_t>(magnitude >> 64)) << 64) |
-           static_cast<std::uint64_t>(magnitude & UINT64_MAX);
+    return powersOfTen()[exponent];
 }
 
 const std::array<Word, 39>& wordPowers()
@@ -53,24 +52,6 @@ int decimalDigits(Word value)
         ++digits;
     return digits;
 }
-constexpr int kMaxPower = 76;
-
-const std::array<Wide, kMaxPower + 1>& powersOfTen()
-{
-    static const std::array<Wide, kMaxPower + 1> powers = [] {
-        std::array<Wide, kMaxPower + 1> table;
-        table[0] = 1;
-        for (int i = 1; i <= kMaxPower; ++i)
-            table[i] = table[i - 1] * 10;
-        return table;
-    }();
-    return powers;
-}
-
-const Wide& power(int exponent)
-{
-    return powersOfTen()[exponent];
-}
 
 // 2^96 - 1, the largest magnitude.
 const Wide& maxMagnitude()
@@ -79,35 +60,70 @@ const Wide& maxMagnitude()
     return max;
 }
 
+Wide toWide(Word word)
+{
+    Wide wide(static_cast<std::uint64_t>(word >> 64));
+    wide <<= 64;
+    wide |= static_cast<std::uint64_t>(word);
+    return wide;
+}
+
+// Only for magnitudes below 2^128.
+Word toWord(const Wide& magnitude)
+{
+    return (Word(static_cast<std::uint64_t>(magnitude >> 64)) << 64) |
+           static_cast<std::uint64_t>(magnitude & UINT64_MAX);
+}
+
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-std::string wideDigits(Wide value)
+std::string wordDigits(Word value)
 {
-    if (value <= Wide(UINT64_MAX)) {
-        char buffer[24];
-        const auto result =
-            std::to_chars(buffer, buffer + sizeof buffer, value.convert_to<std::uint64_t>());
-        return std::string(buffer, result.ptr);
+    // At most two 64-bit pieces: the digits above the lowest 19 and those 19.
+    constexpr std::uint64_t kNineteenDigits = 10000000000000000000ULL;
+    char buffer[48];
+    char* end = buffer;
+    if ((value >> 64) == 0) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(value)).ptr;
+    } else {
+        const auto high = static_cast<std::uint64_t>(value / kNineteenDigits);
+        const auto low = static_cast<std::uint64_t>(value % kNineteenDigits);
+        end = std::to_chars(buffer, buffer + sizeof buffer, high).ptr;
+        char lowDigits[24];
+        char* lowEnd = std::to_chars(lowDigits, lowDigits + sizeof lowDigits, low).ptr;
+        const auto lowCount = static_cast<size_t>(lowEnd - lowDigits);
+        for (size_t i = lowCount; i < 19; ++i)
+            *end++ = '0';
+        for (char* c = lowDigits; c != lowEnd; ++c)
+            *end++ = *c;
     }
-    std::string digits;
-    const Wide chunk = power(19);
-    while (value > 0) {
-        const std::uint64_t part = Wide(value % chunk).convert_to<std::uint64_t>();
-        value /= chunk;
-        std::string piece = std::to_string(part);
-        if (value > 0)
-            piece.insert(0, 19 - piece.size(), '0');
-        digits.insert(0, piece);
-    }
-    return digits;
+    return std::string(buffer, end);
 }
 
 } // namespace
 
-FormulaDecimal::FormulaDecimal(long long value) : value_(value) {}
+FormulaDecimal::FormulaDecimal(long long value)
+    : magnitude_(value < 0 ? Word(-(value + 1)) + 1 : Word(value)), negative_(value < 0)
+{
+}
+
+FormulaDecimal::Wide FormulaDecimal::wide() const
+{
+    const Wide value = toWide(magnitude_);
+    return negative_ ? Wide(-value) : value;
+}
+
+std::optional<FormulaDecimal> FormulaDecimal::fitWord(Word magnitude, bool negative, int scale,
+                                                      Tail tail)
+{
+    if (tail == kExact && scale <= kMaxScale && magnitude <= kMaxWord)
+        return FormulaDecimal(magnitude, negative, scale);
+    const Wide value = toWide(magnitude);
+    return fit(negative ? Wide(-value) : value, scale, tail);
+}
 
 std::optional<FormulaDecimal> FormulaDecimal::fit(Wide value, int scale, Tail tail)
 {
@@ -126,45 +142,35 @@ std::optional<FormulaDecimal> FormulaDecimal::fit(Wide value, int scale, Tail ta
             return std::nullopt; // the whole part does not fit: overflow
         Tail newTail = tail;
         if (drop > 0) {
-            if (drop > kMaxPower) {
-                magnitude = 0;
-                newTail = kBelowHalf;
-            } else {
-                const Wide rest = magnitude % power(drop);
-                magnitude /= power(drop);
-                const Wide half = power(drop) / 2;
-                if (rest > half)
-                    newTail = kAboveHalf;
-                else if (rest == half)
-                    newTail = tail == kExact ? kHalf : kAboveHalf;
-                else
-                    newTail = (rest == 0 && tail == kExact) ? kExact : kBelowHalf;
-            }
+            const Wide rest = magnitude % power(drop);
+            magnitude /= power(drop);
+            const Wide half = power(drop) / 2;
+            if (rest > half)
+                newTail = kAboveHalf;
+            else if (rest == half)
+                newTail = tail == kExact ? kHalf : kAboveHalf;
+            else
+                newTail = (rest == 0 && tail == kExact) ? kExact : kBelowHalf;
             scale -= drop;
         }
         if (newTail == kAboveHalf || (newTail == kHalf && (magnitude & 1) != 0))
             magnitude += 1;
         if (magnitude <= maxMagnitude())
-            return FormulaDecimal(negative ? Wide(-magnitude) : magnitude, scale);
+            return FormulaDecimal(toWord(magnitude), negative, scale);
         tail = kExact; // rounding up carried into a new digit: drop one more
     }
-}
-
-FormulaDecimal::Wide FormulaDecimal::scaled(const FormulaDecimal& value, int scale)
-{
-    return value.value_ * power(scale - value.scale_);
 }
 
 std::optional<FormulaDecimal> FormulaDecimal::parse(std::string_view text)
 {
     // Most number texts fit the 96 bits and 28 decimals as written: read them straight
-    // into a 128-bit word.
+    // into a 128-bit word, the first 19 digits in a 64-bit one.
     if (text.size() <= 40) {
         size_t at = 0;
         const bool negative = !text.empty() && text[0] == '-';
         if (!text.empty() && (text[0] == '-' || text[0] == '+'))
             ++at;
-        std::uint64_t low = 0; // the first 19 digits, then the word
+        std::uint64_t low = 0;
         Word digits = 0;
         int count = 0;
         int scale = 0;
@@ -190,10 +196,8 @@ std::optional<FormulaDecimal> FormulaDecimal::parse(std::string_view text)
             return std::nullopt;
         if (count <= 19)
             digits = low;
-        if (count <= 38 && scale <= kMaxScale && digits <= kMaxWord) {
-            const Wide value = toWide(digits);
-            return FormulaDecimal(negative ? Wide(-value) : value, scale);
-        }
+        if (count <= 38 && scale <= kMaxScale && digits <= kMaxWord)
+            return FormulaDecimal(digits, negative, scale);
     }
     size_t i = 0;
     bool negative = false;
@@ -249,87 +253,118 @@ std::optional<FormulaDecimal> FormulaDecimal::parse(std::string_view text)
         if (inFraction)
             ++scale;
     }
-    if (!anyDigit)
-        return std::nullopt;
-    if (extraWhole > 0)
+    if (!anyDigit || extraWhole > 0)
         return std::nullopt;
     flush();
-    if (negative)
-        value = -value;
-    return fit(value, scale, tail);
+    return fit(negative ? Wide(-value) : value, scale, tail);
 }
 
 int FormulaDecimal::compare(const FormulaDecimal& other) const
 {
-    const int scale = std::max(scale_, other.scale_);
-    const Wide a = scaled(*this, scale);
-    const Wide b = scaled(other, scale);
-    return a < b ? -1 : (a > b ? 1 : 0);
+    const bool a = isNegative();
+    const bool b = other.isNegative();
+    if (a != b)
+        return a ? -1 : 1;
+    int order = 0;
+    const int difference = scale_ - other.scale_;
+    if (difference >= -9 && difference <= 9) {
+        const Word x = difference < 0 ? magnitude_ * wordPowers()[-difference] : magnitude_;
+        const Word y =
+            difference > 0 ? other.magnitude_ * wordPowers()[difference] : other.magnitude_;
+        order = x < y ? -1 : (x > y ? 1 : 0);
+    } else {
+        const int scale = std::max(scale_, other.scale_);
+        const Wide x = toWide(magnitude_) * power(scale - scale_);
+        const Wide y = toWide(other.magnitude_) * power(scale - other.scale_);
+        order = x < y ? -1 : (x > y ? 1 : 0);
+    }
+    return a ? -order : order;
 }
 
 FormulaDecimal FormulaDecimal::abs() const
 {
-    return FormulaDecimal(value_ < 0 ? Wide(-value_) : value_, scale_);
+    return FormulaDecimal(magnitude_, false, scale_);
+}
+
+std::optional<FormulaDecimal> FormulaDecimal::add(const FormulaDecimal& other, bool subtract) const
+{
+    const bool otherNegative = subtract ? !other.negative_ : other.negative_;
+    const int difference = scale_ - other.scale_;
+    if (difference >= -9 && difference <= 9) {
+        // Both magnitudes below 2^96, one times at most 10^9: the sum stays below 2^128.
+        const Word x = difference < 0 ? magnitude_ * wordPowers()[-difference] : magnitude_;
+        const Word y =
+            difference > 0 ? other.magnitude_ * wordPowers()[difference] : other.magnitude_;
+        const int scale = std::max(scale_, other.scale_);
+        if (negative_ == otherNegative)
+            return fitWord(x + y, negative_, scale);
+        if (x >= y)
+            return fitWord(x - y, negative_, scale);
+        return fitWord(y - x, otherNegative, scale);
+    }
+    const int scale = std::max(scale_, other.scale_);
+    const Wide x = wide() * power(scale - scale_);
+    Wide y = other.wide() * power(scale - other.scale_);
+    if (subtract)
+        y = -y;
+    return fit(x + y, scale);
 }
 
 std::optional<FormulaDecimal> FormulaDecimal::plus(const FormulaDecimal& other) const
 {
-    const int scale = std::max(scale_, other.scale_);
-    return fit(scaled(*this, scale) + scaled(other, scale), scale);
+    return add(other, false);
 }
 
 std::optional<FormulaDecimal> FormulaDecimal::minus(const FormulaDecimal& other) const
 {
-    const int scale = std::max(scale_, other.scale_);
-    return fit(scaled(*this, scale) - scaled(other, scale), scale);
+    return add(other, true);
 }
 
 std::optional<FormulaDecimal> FormulaDecimal::times(const FormulaDecimal& other) const
 {
-    return fit(value_ * other.value_, scale_ + other.scale_);
+    const bool negative = negative_ != other.negative_;
+    if ((magnitude_ >> 64) == 0 && (other.magnitude_ >> 64) == 0)
+        return fitWord(magnitude_ * other.magnitude_, negative, scale_ + other.scale_);
+    const Wide product = toWide(magnitude_) * toWide(other.magnitude_);
+    return fit(negative ? Wide(-product) : product, scale_ + other.scale_);
 }
 
 std::optional<FormulaDecimal> FormulaDecimal::dividedBy(const FormulaDecimal& other) const
 {
     if (other.isZero())
         return std::nullopt;
-    // Small operands divide in 128 bits when that leaves more digits than can be kept.
-    const Wide dividendMagnitude = value_ < 0 ? Wide(-value_) : value_;
-    const Wide divisorMagnitude = other.value_ < 0 ? Wide(-other.value_) : other.value_;
-    if (dividendMagnitude != 0 && fitsWord(dividendMagnitude) && fitsWord(divisorMagnitude)) {
-        const Word a = toWord(dividendMagnitude);
-        const Word b = toWord(divisorMagnitude);
-        const int extra = 38 - decimalDigits(a);
-        const Word dividend = a * wordPowers()[extra];
-        const Word quotient = dividend / b;
-        const Word rest = dividend % b;
-        const int scale = scale_ - other.scale_ + extra;
-        if (quotient != 0 && scale >= 0 && (decimalDigits(quotient) >= 30 || scale > kMaxScale)) {
-            Tail tail = kExact;
-            if (rest != 0)
-                tail = rest * 2 > b ? kAboveHalf : (rest * 2 == b ? kHalf : kBelowHalf);
-            const bool negative = (value_ < 0) != (other.value_ < 0);
-            const Wide wide = toWide(quotient);
-            return fit(negative ? Wide(-wide) : wide, scale, tail);
+    if (isZero())
+        return FormulaDecimal();
+    const bool negative = negative_ != other.negative_;
+    const Word divisor = other.magnitude_;
+    // Scale the dividend up to 38 digits; the 128-bit quotient is enough when it keeps
+    // more digits than can be stored.
+    const int extra = 38 - decimalDigits(magnitude_);
+    const Word dividend = magnitude_ * wordPowers()[extra];
+    const Word quotient = dividend / divisor;
+    const int scale = scale_ - other.scale_ + extra;
+    if (quotient != 0 && scale >= 0 && (decimalDigits(quotient) >= 30 || scale > kMaxScale)) {
+        const Word rest = dividend % divisor;
+        Tail tail = kExact;
+        if (rest != 0) {
+            // rest < divisor < 2^96, so twice the rest does not overflow.
+            const Word twice = rest * 2;
+            tail = twice > divisor ? kAboveHalf : (twice == divisor ? kHalf : kBelowHalf);
         }
+        return fitWord(quotient, negative, scale, tail);
     }
     // 2^96 * 10^47 still fits the wide type and leaves more than 29 digits of quotient.
     constexpr int kExtra = 47;
-    const Wide dividend = value_ * power(kExtra);
-    const Wide quotient = dividend / other.value_;
-    Wide rest = dividend % other.value_;
-    if (rest < 0)
-        rest = -rest;
-    const Wide divisor = other.value_ < 0 ? Wide(-other.value_) : other.value_;
+    const Wide wideDividend = toWide(magnitude_) * power(kExtra);
+    const Wide wideDivisor = toWide(divisor);
+    const Wide wideQuotient = wideDividend / wideDivisor;
+    const Wide rest = wideDividend % wideDivisor;
     Tail tail = kExact;
     if (rest != 0) {
         const Wide twice = rest * 2;
-        tail = twice > divisor ? kAboveHalf : (twice == divisor ? kHalf : kBelowHalf);
+        tail = twice > wideDivisor ? kAboveHalf : (twice == wideDivisor ? kHalf : kBelowHalf);
     }
-    const int scale = scale_ - other.scale_ + kExtra;
-    if (scale < 0)
-        return fit(quotient * power(-scale), 0, tail);
-    return fit(quotient, scale, tail);
+    return fit(negative ? Wide(-wideQuotient) : wideQuotient, scale_ - other.scale_ + kExtra, tail);
 }
 
 std::optional<FormulaDecimal> FormulaDecimal::remainder(const FormulaDecimal& other) const
@@ -337,22 +372,23 @@ std::optional<FormulaDecimal> FormulaDecimal::remainder(const FormulaDecimal& ot
     if (other.isZero())
         return std::nullopt;
     const int scale = std::max(scale_, other.scale_);
-    return fit(scaled(*this, scale) % scaled(other, scale), scale);
+    const Wide x = toWide(magnitude_) * power(scale - scale_);
+    const Wide y = toWide(other.magnitude_) * power(scale - other.scale_);
+    const Wide rest = x % y;
+    return fit(negative_ ? Wide(-rest) : rest, scale);
 }
 
 FormulaDecimal FormulaDecimal::roundedHalfEven(int decimals) const
 {
     if (scale_ <= decimals)
         return *this;
-    const bool negative = value_ < 0;
-    Wide magnitude = negative ? Wide(-value_) : value_;
-    const int drop = scale_ - decimals;
-    const Wide rest = magnitude % power(drop);
-    magnitude /= power(drop);
-    const Wide half = power(drop) / 2;
-    if (rest > half || (rest == half && (magnitude & 1) != 0))
-        magnitude += 1;
-    return FormulaDecimal(negative ? Wide(-magnitude) : magnitude, decimals);
+    const Word unit = wordPowers()[scale_ - decimals];
+    Word whole = magnitude_ / unit;
+    const Word rest = magnitude_ % unit;
+    const Word half = unit / 2;
+    if (rest > half || (rest == half && (whole & 1) != 0))
+        whole += 1;
+    return FormulaDecimal(whole, negative_, decimals);
 }
 
 double FormulaDecimal::toDouble() const
@@ -365,8 +401,7 @@ double FormulaDecimal::toDouble() const
 
 std::string FormulaDecimal::toText() const
 {
-    const bool negative = value_ < 0;
-    std::string digits = wideDigits(negative ? Wide(-value_) : value_);
+    std::string digits = wordDigits(magnitude_);
     if (scale_ > 0) {
         if (digits.size() <= static_cast<size_t>(scale_))
             digits.insert(0, static_cast<size_t>(scale_) + 1 - digits.size(), '0');
@@ -376,7 +411,7 @@ std::string FormulaDecimal::toText() const
         if (digits.back() == '.')
             digits.pop_back();
     }
-    if (negative && digits != "0")
+    if (isNegative() && digits != "0")
         digits.insert(0, 1, '-');
     return digits;
 }

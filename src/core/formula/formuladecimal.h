@@ -22,8 +22,8 @@ public:
     // are rounded.
     static std::optional<FormulaDecimal> parse(std::string_view text);
 
-    bool isZero() const { return value_ == 0; }
-    bool isNegative() const { return value_ < 0; }
+    bool isZero() const { return magnitude_ == 0; }
+    bool isNegative() const { return negative_ && magnitude_ != 0; }
     // -1, 0 or 1.
     int compare(const FormulaDecimal& other) const;
     FormulaDecimal abs() const;
@@ -43,14 +43,26 @@ public:
 
 private:
     using Wide = boost::multiprecision::int256_t;
+    __extension__ typedef unsigned __int128 Word;
     // How the digits beyond the kept ones compare with a half unit of the last one.
     enum Tail { kExact, kBelowHalf, kHalf, kAboveHalf };
 
-    FormulaDecimal(Wide value, int scale) : value_(std::move(value)), scale_(scale) {}
+    FormulaDecimal(Word magnitude, bool negative, int scale)
+        : magnitude_(magnitude), negative_(negative && magnitude != 0), scale_(scale)
+    {
+    }
+    // Rounds a wide intermediate into range; nullopt when its whole part does not fit.
     static std::optional<FormulaDecimal> fit(Wide value, int scale, Tail tail = kExact);
-    static Wide scaled(const FormulaDecimal& value, int scale);
+    // The same for a 128-bit magnitude, without the wide type when it already fits.
+    static std::optional<FormulaDecimal> fitWord(Word magnitude, bool negative, int scale,
+                                                 Tail tail = kExact);
+    Wide wide() const;
+    std::optional<FormulaDecimal> add(const FormulaDecimal& other, bool subtract) const;
 
-    Wide value_ = 0;
+    // Operations work on the 128-bit magnitude and use the wide type only when an
+    // intermediate needs more.
+    Word magnitude_ = 0; // at most 2^96 - 1
+    bool negative_ = false;
     int scale_ = 0;
 };
 

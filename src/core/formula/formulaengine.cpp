@@ -120,6 +120,15 @@ std::optional<int> targetIndex(std::string_view digits)
     return index;
 }
 
+bool holdsAnyOf(std::string_view text, std::string_view characters)
+{
+    for (const char c : text) {
+        if (characters.find(c) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
 bool isTextPath(int format)
 {
     return format == 0 || format == 12;
@@ -162,6 +171,7 @@ void FormulaEngine::ResetState()
     counts_.checkboxes = std::max(form_.checkboxCount(), 0);
 
     fieldValues_.assign(static_cast<size_t>(counts_.fields) + 1, std::string());
+    prepared_.resize(static_cast<size_t>(counts_.fields) + 1);
     for (int i = 1; i <= counts_.fields; ++i)
         fieldValues_[i] = fieldValueOfContent(i, form_.fieldText(i));
     comboValues_.assign(static_cast<size_t>(counts_.combos) + 1, std::string());
@@ -194,22 +204,28 @@ void FormulaEngine::runFormula(int field, const std::string& formula)
 {
     const int format = form_.fieldFormat(field);
     const bool textPath = isTextPath(format);
-    std::string t = PrepareFormula(formula, counts_);
+    PreparedFormula& prepared = prepared_[field];
+    if (prepared.formula != formula || prepared.counts != counts_) {
+        prepared.formula = formula;
+        prepared.counts = counts_;
+        prepared.text = PrepareFormula(formula, counts_);
+    }
+    std::string t = prepared.text;
 
     if (!textPath) {
         ReplaceAllInPlace(
             t, "ID:", NormaliseNumberText(std::to_string(form_.recordNumber()), locale_));
-        t = SubstituteReferences(t, 'F', 1, counts_.fields,
+        t = SubstituteReferences(std::move(t), 'F', 1, counts_.fields,
                                  [this](int n) { return fieldValues_[n]; });
-        t = SubstituteReferences(t, 'C', 1, counts_.combos,
+        t = SubstituteReferences(std::move(t), 'C', 1, counts_.combos,
                                  [this](int n) { return comboValues_[n]; });
     } else {
-        t = SubstituteReferences(t, 'F', 1, counts_.fields,
+        t = SubstituteReferences(std::move(t), 'F', 1, counts_.fields,
                                  [this](int n) { return replaced(form_.fieldText(n), ' ', '_'); });
-        t = SubstituteReferences(t, 'C', 1, counts_.combos,
+        t = SubstituteReferences(std::move(t), 'C', 1, counts_.combos,
                                  [this](int n) { return replaced(form_.comboText(n), ' ', '_'); });
     }
-    t = SubstituteReferences(t, 'K', 0, counts_.checkboxes - 1,
+    t = SubstituteReferences(std::move(t), 'K', 0, counts_.checkboxes - 1,
                              [this](int n) { return checkValues_[n]; });
 
     const ComparisonMode mode = textPath ? ComparisonMode::Text : ComparisonMode::Number;
@@ -250,7 +266,7 @@ void FormulaEngine::substituteVariables(std::string& text) const
 {
     if (text.find('V') == std::string::npos)
         return;
-    text = SubstituteReferences(text, 'V', 0, kVariableCount - 1,
+    text = SubstituteReferences(std::move(text), 'V', 0, kVariableCount - 1,
                                 [this](int n) { return variables_[n]; });
 }
 
@@ -378,7 +394,7 @@ bool FormulaEngine::EvaluateCondition(std::string word, ComparisonMode& mode)
     if (!splitAtOperator(word, {"<>", "<=", ">=", ">", "<", "="}, op, left, right))
         return false;
     for (std::string* side : {&left, &right}) {
-        if (side->find_first_of("+~/*^M") != std::string::npos) {
+        if (holdsAnyOf(*side, "+~/*^M")) {
             std::string expression = *side;
             *side = EvaluateArithmetic(expression).toText();
         }
@@ -400,7 +416,7 @@ bool FormulaEngine::EvaluateCondition(std::string word, ComparisonMode& mode)
 bool FormulaEngine::applyFunctions(std::string& e)
 {
     const bool hasParenthesis = e.find('(') != std::string::npos;
-    if (!hasParenthesis && e.find_first_of("<>") == std::string::npos)
+    if (!hasParenthesis && !holdsAnyOf(e, "<>"))
         return true;
     if (hasParenthesis && e.find("CUR(") != std::string::npos) {
         removeAll(e, "CUR(");
@@ -501,8 +517,7 @@ void FormulaEngine::storeValue(const std::string& target, const std::string& e)
     case 'v':
         if (n >= 0 && n < kVariableCount) {
             std::string expression = e;
-            if (valNumber(e).compare(FormulaNumber()) > 0 &&
-                e.find_first_of("~^+*/M") != std::string::npos)
+            if (valNumber(e).compare(FormulaNumber()) > 0 && holdsAnyOf(e, "~^+*/M"))
                 variables_[n] = EvaluateArithmetic(expression).toText();
             else
                 variables_[n] = e;

@@ -58,6 +58,14 @@ private:
     std::vector<std::string> checkValues_;
     std::array<std::string, 100> variables_;
     std::optional<CMoney> money_;
+    // Each field's formula as PrepareFormula left it, kept while the formula and the
+    // object counts stay the same, so a kept engine prepares each formula once.
+    struct PreparedFormula {
+        std::string formula;
+        ObjectCounts counts;
+        std::string text;
+    };
+    std::vector<PreparedFormula> prepared_; // index 0 unused
 };
 
 // One recalculation of the form in the given locale.

@@ -11,6 +11,8 @@ struct ObjectCounts {
     int notes = 0;
     int combos = 0;
     int checkboxes = 0;
+
+    bool operator==(const ObjectCounts&) const = default;
 };
 
 // Prepares a formula text for the statements: expands the first SUM(Fa:Fb) into

@@ -49,10 +49,10 @@ void sortUnique(std::vector<int>& values)
 
 } // namespace
 
-std::string SubstituteReferences(std::string_view text, char letter, int low, int high,
+std::string SubstituteReferences(std::string text, char letter, int low, int high,
                                  const ReferenceValue& value)
 {
-    std::string result(text);
+    std::string result(std::move(text));
     if (high < low || result.find(letter) == std::string::npos)
         return result;
     std::vector<int> candidates;

@@ -15,7 +15,7 @@ using ReferenceValue = std::function<std::string(int index)>;
 // reference that appears only through an earlier replacement (inside a value, or where a
 // value meets the text around it) is replaced if its index comes later in the order.
 // Cost follows the text, not the range: only indices present in the text are visited.
-std::string SubstituteReferences(std::string_view text, char letter, int low, int high,
+std::string SubstituteReferences(std::string text, char letter, int low, int high,
                                  const ReferenceValue& value);
 
 // The same by one replace-all per index from `high` down to `low`; the reference for
