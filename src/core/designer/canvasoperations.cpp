@@ -253,6 +253,23 @@ LineHandles lineHandles(const Line& l)
             twipsToPixels(l.y2) + 1};
 }
 
+namespace {
+
+// The end point of a line that handle 0 or 1 drags.
+std::pair<float&, float&> lineEnd(Line& l, int handle)
+{
+    if (handle == 0)
+        return {l.x1, l.y1};
+    return {l.x2, l.y2};
+}
+
+std::string lineEndKey(int lineIndex, int handle)
+{
+    return "lineend:" + std::to_string(lineIndex) + ":" + std::to_string(handle);
+}
+
+} // namespace
+
 void dragLineEnd(Designer& d, int lineIndex, int handle, float dx, float dy)
 {
     if (d.selection().locked || !d.document().lines.contains(lineIndex))
@@ -260,13 +277,11 @@ void dragLineEnd(Designer& d, int lineIndex, int handle, float dx, float dy)
     d.change(
         "Move Line End",
         [&](DocumentEdit& e) {
-            Line& l = e.touch<Line>(lineIndex);
-            float& x = handle == 0 ? l.x1 : l.x2;
-            float& y = handle == 0 ? l.y1 : l.y2;
+            auto [x, y] = lineEnd(e.touch<Line>(lineIndex), handle);
             x += pixelsToTwips(dx);
             y += pixelsToTwips(dy);
         },
-        "lineend:" + std::to_string(lineIndex) + ":" + std::to_string(handle));
+        lineEndKey(lineIndex, handle));
 }
 
 void releaseLineEnd(Designer& d, int lineIndex, int handle)
@@ -275,13 +290,11 @@ void releaseLineEnd(Designer& d, int lineIndex, int handle)
         d.change(
             "Move Line End",
             [&](DocumentEdit& e) {
-                Line& l = e.touch<Line>(lineIndex);
-                float& x = handle == 0 ? l.x1 : l.x2;
-                float& y = handle == 0 ? l.y1 : l.y2;
+                auto [x, y] = lineEnd(e.touch<Line>(lineIndex), handle);
                 x = pixelsToTwips(snapCoordinate(twipsToPixels(x), d.canvas().gridStep));
                 y = pixelsToTwips(snapCoordinate(twipsToPixels(y), d.canvas().gridStep));
             },
-            "lineend:" + std::to_string(lineIndex) + ":" + std::to_string(handle));
+            lineEndKey(lineIndex, handle));
     }
     d.undoStack().closeMerge();
 }

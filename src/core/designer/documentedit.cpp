@@ -82,7 +82,10 @@ void DocumentEdit::touchTable(ObjectKind kind)
         if (KindOf<T>::value != kind || change.oldTable)
             return;
         ObjectTable<T> copy = tableOf<T>(doc_);
-        // Records touched earlier in this step hold their earlier values in `before`.
+        // Objects appended and records touched earlier in this step go back to how they
+        // were when the step began.
+        copy.setHighWater(change.oldHigh);
+        copy.templateElement() = change.oldTemplate;
         for (auto& [index, record] : change.before)
             copy[index] = record;
         change.before.clear();
