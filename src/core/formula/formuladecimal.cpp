@@ -353,9 +353,10 @@ std::optional<FormulaDecimal> FormulaDecimal::dividedBy(const FormulaDecimal& ot
         }
         return fitWord(quotient, negative, scale, tail);
     }
-    // 2^96 * 10^47 still fits the wide type and leaves more than 29 digits of quotient.
-    constexpr int kExtra = 47;
-    const Wide wideDividend = toWide(magnitude_) * power(kExtra);
+    // Otherwise scale the dividend up to 76 digits, which the wide type still holds: the
+    // quotient then keeps at least 47 digits, more than can be stored.
+    const int wideExtra = kMaxPower - decimalDigits(magnitude_);
+    const Wide wideDividend = toWide(magnitude_) * power(wideExtra);
     const Wide wideDivisor = toWide(divisor);
     const Wide wideQuotient = wideDividend / wideDivisor;
     const Wide rest = wideDividend % wideDivisor;
@@ -364,7 +365,8 @@ std::optional<FormulaDecimal> FormulaDecimal::dividedBy(const FormulaDecimal& ot
         const Wide twice = rest * 2;
         tail = twice > wideDivisor ? kAboveHalf : (twice == wideDivisor ? kHalf : kBelowHalf);
     }
-    return fit(negative ? Wide(-wideQuotient) : wideQuotient, scale_ - other.scale_ + kExtra, tail);
+    return fit(negative ? Wide(-wideQuotient) : wideQuotient, scale_ - other.scale_ + wideExtra,
+               tail);
 }
 
 std::optional<FormulaDecimal> FormulaDecimal::remainder(const FormulaDecimal& other) const
