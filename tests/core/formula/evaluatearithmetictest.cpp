@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 struct EvalCase {
@@ -96,6 +98,47 @@ TEST(EvaluateArithmetic, RewritesGroupsInTheExpression)
     expression = "(10^25)+(10^-20)";
     qv::EvaluateArithmetic(expression);
     EXPECT_EQ(expression, "10000000000000000000000000+0.00000000000000000001");
+}
+
+// The parenthesis pass as written for the language: scan from the start, reduce the
+// group at the first ")" (its "(" is the last one before it), replace every occurrence of
+// the group and start again; a ")" with no "(" before it is passed over.
+std::string literalEvaluate(std::string& expression)
+{
+    for (bool reduced = true; reduced;) {
+        reduced = false;
+        size_t groupStart = std::string::npos;
+        for (size_t i = 0; i < expression.size(); ++i) {
+            if (expression[i] == '(') {
+                groupStart = i + 1;
+            } else if (expression[i] == ')' && groupStart != std::string::npos) {
+                std::string group = expression.substr(groupStart, i - groupStart);
+                const std::string whole = "(" + group + ")";
+                const std::string value = qv::EvaluateArithmetic(group).toText();
+                expression = qv::ReplaceAll(expression, whole, value);
+                reduced = true;
+                break;
+            }
+        }
+    }
+    return qv::EvaluateArithmetic(expression).toText();
+}
+
+TEST(EvaluateArithmetic, MatchesTheLiteralParenthesisPassOnGeneratedTexts)
+{
+    std::mt19937 random(99);
+    const std::string alphabet = "((())12.5+~*/-SRqM";
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        const int length = static_cast<int>(random() % 30);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[random() % alphabet.size()];
+        std::string fast = text;
+        std::string literal = text;
+        const std::string fastValue = qv::EvaluateArithmetic(fast).toText();
+        EXPECT_EQ(fastValue, literalEvaluate(literal)) << text;
+        EXPECT_EQ(fast, literal) << text;
+    }
 }
 
 TEST(NormaliseNumberText, RemovesLocaleSeparators)
