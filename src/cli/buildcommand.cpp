@@ -1,6 +1,7 @@
 #include "clicommand.h"
 
 #include "builder/compileapp.h"
+#include "builder/filebytes.h"
 #include "builder/iconpatch.h"
 #include "document/languagetable.h"
 #include "document/projectfile.h"
@@ -14,25 +15,13 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 namespace qv::cli {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-bool readFile(const std::string& path, std::vector<uint8_t>& bytes)
-{
-    std::error_code error;
-    if (!fs::is_regular_file(path, error))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
 
 // The shipped files: languages, icons, images, the installer compiler.
 fs::path programFolder()
@@ -92,7 +81,7 @@ int runBuild(const std::vector<std::string>& args)
 
     std::string runtimePath;
     if (optionValue(args, "--runtime", runtimePath)) {
-        if (!readFile(runtimePath, options.runtimeImage))
+        if (!ReadFileBytes(runtimePath, options.runtimeImage))
             return inputError(runtimePath + ": the runtime cannot be read");
     } else {
 #ifdef QV_HAVE_EMBEDDED_RUNTIME
@@ -105,7 +94,7 @@ int runBuild(const std::vector<std::string>& args)
 
     std::string iconPath;
     if (optionValue(args, "--icon", iconPath)) {
-        if (!readFile(iconPath, options.iconBytes))
+        if (!ReadFileBytes(iconPath, options.iconBytes))
             return inputError(iconPath + ": the icon cannot be read");
         if (!IconPatchable(options.iconBytes))
             return inputError(iconPath + ": " + std::string(kIconRefusedMessage));

@@ -1,6 +1,7 @@
 #include "builder/appdatabuilder.h"
 
 #include "builder/designsurface.h"
+#include "builder/filebytes.h"
 #include "builder/webfragment.h"
 #include "designer/configuration.h"
 #include "formula/markup.h"
@@ -8,8 +9,6 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace qv {
 
@@ -21,20 +20,6 @@ template <class T> void nameUnnamed(ObjectTable<T>& table, const std::string& st
         if (table[i].tag.empty())
             table[i].tag = stem + std::to_string(i);
     }
-}
-
-bool readFile(const std::string& path, std::vector<uint8_t>& bytes)
-{
-    if (path.empty())
-        return false;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
 }
 
 // The last four characters of a path, kept as the copy's extension when they hold no path
@@ -72,7 +57,7 @@ void embedPicture(const Picture& picture, PictureNumbering& numbering, BlockPict
         picture.storedFileName.empty() ? picture.sourcePath : picture.storedFileName;
     if (picture.imageBytes && !picture.imageBytes->empty()) {
         out.bytes = *picture.imageBytes;
-    } else if (!readFile(picture.sourcePath, out.bytes)) {
+    } else if (!ReadFileBytes(picture.sourcePath, out.bytes)) {
         if (!picture.sourcePath.empty())
             warnings.push_back("Picture " + std::to_string(index) + ": the file " +
                                picture.sourcePath + " cannot be read; built without its image");
@@ -290,7 +275,7 @@ AppDataBuild BuildAppData(const ProjectDocument& document, const std::string& ap
     if (a.reports.empty())
         a.reports.emplace_back();
 
-    if (readFile(s.picturePath52, a.lastPictureBytes))
+    if (ReadFileBytes(s.picturePath52, a.lastPictureBytes))
         a.lastPictureName = numbering.next(s.picturePath52);
     else
         a.lastPictureBytes.clear();

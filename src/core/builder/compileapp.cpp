@@ -3,12 +3,12 @@
 #include "builder/appdatabuilder.h"
 #include "builder/datablockwalker.h"
 #include "builder/datablockwriter.h"
+#include "builder/filebytes.h"
 #include "builder/iconpatch.h"
 #include "builder/replacebin.h"
 #include "builder/setupscript.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace qv {
@@ -20,16 +20,6 @@ namespace {
 constexpr int kToolBoxFirstImage = 100000;
 constexpr int kToolBoxImageCount = 65;
 constexpr size_t kOriginalNameFits = 12; // names shorter than this replace "Application.exe"
-
-bool readFile(const fs::path& path, std::vector<uint8_t>& bytes)
-{
-    std::error_code error;
-    if (!fs::is_regular_file(path, error))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return in.good() || in.eof();
-}
 
 // Files written by this build, removed again when a later write fails.
 class OutputFiles {
@@ -53,7 +43,7 @@ public:
     bool copy(const fs::path& from, const fs::path& to, std::string& error)
     {
         std::vector<uint8_t> bytes;
-        if (!readFile(from, bytes)) {
+        if (!ReadFileBytes(from, bytes)) {
             error = from.string() + " could not be read";
             return false;
         }
@@ -177,7 +167,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
     if (icon.empty())
         icon = settings.iconBytes;
     if (icon.empty())
-        readFile(options.programFolder / "Icons" / "Default.ico", icon);
+        ReadFileBytes(options.programFolder / "Icons" / "Default.ico", icon);
     if (!IconPatchable(icon))
         result.warnings.push_back("the application icon is not a 16-colour 32 x 32 icon; the "
                                   "application keeps the runtime's own icon");
