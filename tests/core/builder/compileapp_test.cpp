@@ -175,6 +175,42 @@ TEST(CompileApp, LeavesOnlyTheInstallerWhenTheCompilerMadeIt)
     EXPECT_TRUE(fs::exists(scratch.path() / "Setup" / "Setup1.png"));
 }
 
+TEST(CompileApp, CopiesToolBoxImagesAndTheBackgroundTileWhenAskedFor)
+{
+    test::ScratchFolder scratch;
+    const fs::path program = scratch.path() / "program";
+    fs::create_directories(program / "Images");
+    for (int n = 100000; n <= 100064; ++n)
+        std::ofstream(program / "Images" / (std::to_string(n) + ".GIF")) << n;
+    std::ofstream(program / "main.jpg") << "tile";
+
+    ProjectDocument doc = buildableDocument();
+    BuildOptions options = optionsFor(scratch.path(), "Plain");
+    options.programFolder = program;
+    doc.pictures[1].stretch = false;
+    ASSERT_TRUE(CompileApp(doc, options).ok);
+    EXPECT_FALSE(fs::exists(scratch.path() / "Plain" / "Images"));
+    EXPECT_FALSE(fs::exists(scratch.path() / "Plain" / "0.jpg"));
+
+    doc.settings.toolBoxField = 1;
+    doc.pictures[1].stretch = true; // picture 0 does not count, picture 1 does
+    options.appName = "Tools";
+    ASSERT_TRUE(CompileApp(doc, options).ok);
+    EXPECT_EQ(readAll(scratch.path() / "Tools" / "Images" / "100064.GIF").size(), 6u);
+    EXPECT_EQ(readAll(scratch.path() / "Tools" / "0.jpg").size(), 4u);
+}
+
+TEST(CompileApp, ClearsTheFilesOfAnEarlierBuild)
+{
+    test::ScratchFolder scratch;
+    fs::create_directories(scratch.path() / "Again");
+    std::ofstream(scratch.path() / "Again" / "old.txt") << "old";
+    ProjectDocument doc = buildableDocument();
+    ASSERT_TRUE(CompileApp(doc, optionsFor(scratch.path(), "Again")).ok);
+    EXPECT_FALSE(fs::exists(scratch.path() / "Again" / "old.txt"));
+    EXPECT_TRUE(fs::exists(scratch.path() / "Again" / "Again.exe"));
+}
+
 TEST(CompileApp, SuggestsTheTitleForAnEmptyOrOverlongName)
 {
     const std::string title61 = std::string(59, 'a') + "\xC3\xA9z";
