@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -33,6 +34,11 @@ struct CanvasSettings {
     // The scroll positions when the object clipboard text was made.
     double copyScrollX = 0;
     double copyScrollY = 0;
+    // The last text this designer copied and the numbers of the fields in it, in record
+    // order, so that pasting that text can point references among the copied fields at
+    // their copies exactly.
+    std::string copiedText;
+    std::vector<int> copiedFields;
 };
 
 // One paper of the page-size menu; index 18, 19, 20, 21 and 22 are not papers.

@@ -491,6 +491,37 @@ std::optional<ObjectKind> recordKind(std::string_view keyword)
     return std::nullopt;
 }
 
+// References among the pasted fields follow them to their copies. When the text is the one
+// this designer copied, the copied fields' numbers are known and map one to one; other
+// references stay as they are. Text from elsewhere carries no numbers: field k of the old
+// numbering is taken to be k + the number of pasted fields, which is right when the copied
+// fields were the last ones.
+void renumberPastedFormulas(ProjectDocument& doc, const std::vector<int>& pastedFields,
+                            int oldFieldCount, const std::vector<int>* copiedFields)
+{
+    if (pastedFields.empty())
+        return;
+    ReferenceMap map;
+    if (copiedFields && copiedFields->size() == pastedFields.size()) {
+        for (size_t i = 0; i < pastedFields.size(); ++i) {
+            const auto old = static_cast<size_t>((*copiedFields)[i]);
+            if (map.newNumber.size() <= old)
+                map.newNumber.resize(old + 1, -2);
+            map.newNumber[old] = pastedFields[i];
+        }
+    } else {
+        const int shift = static_cast<int>(pastedFields.size());
+        map.newNumber.assign(static_cast<size_t>(std::max(oldFieldCount, 0)) + 1, -2);
+        for (int k = 1; k <= oldFieldCount; ++k)
+            map.newNumber[static_cast<size_t>(k)] = k + shift;
+    }
+    for (int index : pastedFields) {
+        std::string& formula = doc.fields[index].fieldFormula;
+        if (mentionsReference(formula, 'F'))
+            formula = renumberReferences(formula, 'F', map);
+    }
+}
+
 } // namespace
 
 std::string escapeClipboardText(std::string_view text)
@@ -531,9 +562,16 @@ std::string copySelection(Designer& d)
         objects.push_back(*one);
     else
         return {};
-    d.canvas().copyScrollX = std::fabs(d.canvas().scrollX);
-    d.canvas().copyScrollY = std::fabs(d.canvas().scrollY);
-    return clipboardText(d.document(), objects);
+    CanvasSettings& c = d.canvas();
+    c.copyScrollX = std::fabs(c.scrollX);
+    c.copyScrollY = std::fabs(c.scrollY);
+    c.copiedText = clipboardText(d.document(), objects);
+    c.copiedFields.clear();
+    for (const ObjectRef& ref : objects) {
+        if (ref.kind == ObjectKind::Field && objectExists(d.document(), ref))
+            c.copiedFields.push_back(ref.index);
+    }
+    return c.copiedText;
 }
 
 Outcome pasteClipboardText(Designer& d, std::string_view text)
@@ -583,20 +621,8 @@ Outcome pasteClipboardText(Designer& d, std::string_view text)
                 s.multi.push_back(ObjectRef{*kind, index});
             });
         }
-        // References among the pasted fields follow them to their new numbers: field k
-        // of the old numbering becomes k + the number of pasted fields.
-        const int shift = static_cast<int>(pastedFields.size());
-        if (shift > 0 && oldFieldCount > 0) {
-            ReferenceMap map;
-            map.newNumber.resize(static_cast<size_t>(oldFieldCount) + 1, -2);
-            for (int k = 1; k <= oldFieldCount; ++k)
-                map.newNumber[static_cast<size_t>(k)] = k + shift;
-            for (int index : pastedFields) {
-                std::string& formula = doc.fields[index].fieldFormula;
-                if (mentionsReference(formula, 'F'))
-                    formula = renumberReferences(formula, 'F', map);
-            }
-        }
+        renumberPastedFormulas(doc, pastedFields, oldFieldCount,
+                               text == d.canvas().copiedText ? &d.canvas().copiedFields : nullptr);
         assignTab(e);
         if (!s.multi.empty()) {
             // The band goes round the pasted objects, so that they can be dragged together.

@@ -135,6 +135,22 @@ TEST(ClipboardTest, PastedObjectsGoToTheShownPageAndFormulasAreRenumbered)
     EXPECT_EQ(doc.fields[3].fieldFormula, "F1+F2+F12"); // the originals stay
 }
 
+TEST(ClipboardTest, ReferencesFollowTheCopiedFieldsExactlyWhenCopiedHere)
+{
+    ProjectDocument doc;
+    addField(doc, 10, 10);
+    addField(doc, 10, 40);
+    addField(doc, 10, 70, "F2*2+F1");
+    addField(doc, 10, 100);
+    Designer d(doc);
+    d.selection().kind = kAreaSelectionCode;
+    d.selection().bandVisible = true;
+    d.selection().multi = {{ObjectKind::Field, 2}, {ObjectKind::Field, 3}};
+    pasteClipboardText(d, copySelection(d));
+    ASSERT_EQ(doc.fields.highWater(), 6);
+    EXPECT_EQ(doc.fields[6].fieldFormula, "F5*2+F1"); // F2 was copied as 5, F1 was not
+}
+
 TEST(ClipboardTest, ForeignOrDamagedTextIsHandled)
 {
     ProjectDocument doc;
