@@ -27,10 +27,20 @@ std::string clipboardText(const ProjectDocument& document, const std::vector<Obj
 std::string copySelection(Designer& d);
 
 // PasteOb_Click: creates the objects of a clipboard text on the current page, shifted by
-// the scroll since the copy plus 10 pixels, selects exactly them and renumbers the field
-// references of the pasted formulas. Text without the header changes nothing. Records
-// past a kind's limit are skipped (Fields with message 68); unreadable values keep their
-// defaults. One undo step.
+// the scroll since the copy plus 10 pixels, selects exactly them (area selection, band round
+// them) and renumbers the field references of the pasted formulas. Text without the header
+// changes nothing. Records past a kind's limit are skipped (Fields with message 68);
+// unreadable values keep their defaults. Pasted Fields, Notes and Combos get the default
+// names of new objects, since their records carry none. One undo step.
+//
+// Slots the records name only by role are, in order: Field/Notes frame colour, style and
+// fill = frameBorderColor, frameStyle, frameFillColor; the Field's four further values =
+// noDefaultDate, dateOffsetDays, caseRule, fieldFormat; the Notes print flag = notesState;
+// Combo 5-6 = border, backStyle, 7-8 = fontName, fontSize, 11-15 = foreColor, backColor,
+// textCase, maxLength, comboOption; Checkbox 7-10 = noSearch, foreStyle, optionBx,
+// borderStyle; Button 5 = fontName, 6-8 = backColor, renderColor, fontSize, 13 = actionCode;
+// Picture 1 = sourcePath. A combo's list of N items is written as N + 1 entries (the last
+// empty) and read back as N items.
 Outcome pasteClipboardText(Designer& d, std::string_view text);
 
 } // namespace qv
