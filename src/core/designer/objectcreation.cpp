@@ -246,6 +246,28 @@ void placeNewObject(Designer& d, float x, float y)
     putAt(d, x, y, 0, true);
 }
 
+void startDrawing(Designer& d, float x, float y)
+{
+    const int code = d.selection().placementTool;
+    if (code != 14 && code != 15)
+        return;
+    if (d.canvas().snap) {
+        x = snapCoordinate(x, d.canvas().gridStep);
+        y = snapCoordinate(y, d.canvas().gridStep);
+    }
+    const ObjectKind kind = code == 14 ? ObjectKind::Square : ObjectKind::Line;
+    const ObjectRef ref{kind, d.selection().current(kind)};
+    d.change("Draw", [&](DocumentEdit& e) {
+        e.touchObject(ref, [&](auto& o) {
+            placeRecord(o, x, y);
+            if constexpr (std::is_same_v<std::decay_t<decltype(o)>, Line>) {
+                o.x2 = o.x1;
+                o.y2 = o.y1;
+            }
+        });
+    });
+}
+
 void finishSquare(Designer& d, int index, float width, float height)
 {
     if (!d.document().squares.contains(index))

@@ -48,6 +48,9 @@ void followPointer(Designer& d, float x, float y);
 // The click that places the object following the pointer at the (snapped) pointer.
 void placeNewObject(Designer& d, float x, float y);
 
+// Mouse-down with the shape or line tool: the new square's corner, or both ends of the new
+// line, go to the (snapped) pointer.
+void startDrawing(Designer& d, float x, float y);
 // Drawing a square: mouse-up with the dragged size.
 void finishSquare(Designer& d, int index, float width, float height);
 // Drawing a line: mouse-up with the dragged second end; the ends are ordered by X.

@@ -230,6 +230,27 @@ int16_t dateOffsetFromText(std::string_view text)
     return static_cast<int16_t>(rounded);
 }
 
+std::optional<int16_t> emailNameFieldOfEntry(std::string_view entry)
+{
+    if (entry.size() < 2 || entry[0] != 'F')
+        return std::nullopt;
+    int number = 0;
+    const auto [end, error] =
+        std::from_chars(entry.data() + 1, entry.data() + entry.size(), number);
+    if (error != std::errc() || end != entry.data() + entry.size() || number < 0 || number > 32767)
+        return std::nullopt;
+    return static_cast<int16_t>(number);
+}
+
+std::string referenceToolTip(const ProjectDocument& d, std::string_view selected)
+{
+    const auto number = emailNameFieldOfEntry(selected);
+    if (!number || !d.fields.contains(*number))
+        return {};
+    const Field& f = d.fields[*number];
+    return std::string(selected) + " = " + f.tag + ", " + f.toolTipText;
+}
+
 std::vector<std::string> formatList(const std::array<std::string, 10>& texts,
                                     const std::string& numberFormatText)
 {

@@ -3,6 +3,7 @@
 #include "document/projectdocument.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,12 @@ std::string fixComparisons(std::string_view formula);
 // The days box: the text read as a number, rounded half to even to a 16-bit integer; 0 for
 // text that is no number.
 int16_t dateOffsetFromText(std::string_view text);
+
+// EmailFieldName: the field number of an entry "Fn"; nullopt for the heading entry.
+std::optional<int16_t> emailNameFieldOfEntry(std::string_view entry);
+// The script box's tool tip for a selected reference "Fn": "Fn = name, help text"; empty
+// when the selection is no existing field's reference.
+std::string referenceToolTip(const ProjectDocument& document, std::string_view selected);
 
 // The format list of the field dialog: texts[0], texts[1], the number-format text with
 // " 0.00", " 0.000", " 0.0000", then texts[2..9].

@@ -104,7 +104,7 @@ TEST(CreateTest, DrawnShapesAndLines)
     EXPECT_FLOAT_EQ(objectRect(doc, {ObjectKind::Square, 0}).width, 10);
     EXPECT_FLOAT_EQ(objectRect(doc, {ObjectKind::Square, 0}).height, 10);
     createObject(d, Tool::DrawLine);
-    placeRecord(doc.lines[0], 100, 100);
+    startDrawing(d, 100, 100);
     finishLine(d, 0, 20, 40);
     EXPECT_FLOAT_EQ(twipsToPixels(doc.lines[0].x1), 20);
     EXPECT_FLOAT_EQ(twipsToPixels(doc.lines[0].y1), 40);

@@ -59,6 +59,11 @@ TEST(ScriptTextTest, ListsAndInsertions)
     EXPECT_EQ(fieldReferenceInsertion("SUM(F1:F4) = Add F1 to F4"), "SUM(F1:F4)");
     EXPECT_EQ(fieldReferenceInsertion(" "), " ");
     EXPECT_EQ(fixComparisons("IF F1=>5 THEN F2=1 ELSE F3=<2"), "IF F1>=5 THEN F2=1 ELSE F3<=2");
+    doc.fields[1].toolTipText = "Unit price";
+    EXPECT_EQ(referenceToolTip(doc, "F1"), "F1 = Price, Unit price");
+    EXPECT_EQ(referenceToolTip(doc, "F9"), "");
+    EXPECT_EQ(emailNameFieldOfEntry("F12"), 12);
+    EXPECT_FALSE(emailNameFieldOfEntry("Choose the 'Name' field for the email..."));
     EXPECT_EQ(dateOffsetFromText("7.9"), 8);
     EXPECT_EQ(dateOffsetFromText("2.5"), 2);
     EXPECT_EQ(dateOffsetFromText("abc"), 0);
