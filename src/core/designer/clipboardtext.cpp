@@ -2,6 +2,7 @@
 
 #include "designer/canvasoperations.h"
 #include "designer/formulareferences.h"
+#include "designer/objectcreation.h"
 #include "designer/objectgeometry.h"
 #include "designer/taborder.h"
 #include "document/languagetable.h"
@@ -594,6 +595,8 @@ Outcome pasteClipboardText(Designer& d, std::string_view text)
             const auto kind = recordKind(keyword);
             if (!kind)
                 continue;
+            if (*kind == ObjectKind::Title)
+                reserveSpecialTitles(e);
             visitTable(doc, *kind, [&](auto& table) {
                 using T = RecordType<decltype(table)>;
                 const int index = table.append();

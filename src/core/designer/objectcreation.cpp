@@ -67,18 +67,6 @@ bool emailFieldPlaced(const ProjectDocument& doc)
     return i != 0 && doc.fields.contains(i) && !isDeleted(doc.fields[i]);
 }
 
-// The reserved Titles 1-5 exist before the first toolbox label; they stay hidden until a
-// special command shows one.
-void reserveTitles(DocumentEdit& e)
-{
-    ObjectTable<Title>& titles = e.document().titles;
-    while (titles.highWater() < kReservedTitles) {
-        const int i = titles.append();
-        titles[i].visible = false;
-        titles[i].caption.clear();
-    }
-}
-
 template <class T> void copyStyle(const T& from, T& to, ProjectDocument& doc)
 {
     if constexpr (std::is_same_v<T, Title>) {
@@ -109,13 +97,23 @@ template <class T> void copyStyle(const T& from, T& to, ProjectDocument& doc)
 
 } // namespace
 
+void reserveSpecialTitles(DocumentEdit& e)
+{
+    ObjectTable<Title>& titles = e.document().titles;
+    while (titles.highWater() < kReservedTitles) {
+        const int i = titles.append();
+        titles[i].visible = false;
+        titles[i].caption.clear();
+    }
+}
+
 // Creates one object of `kind` the way the toolbox does, within an edit; returns its index
 // or -1 when the kind is full.
 int appendStyledObject(DocumentEdit& e, ObjectKind kind, const std::string& defaultCaption)
 {
     ProjectDocument& doc = e.document();
     if (kind == ObjectKind::Title)
-        reserveTitles(e);
+        reserveSpecialTitles(e);
     return visitTable(doc, kind, [&](auto& table) {
         using T = RecordType<decltype(table)>;
         const int index = table.append();
@@ -312,7 +310,7 @@ Outcome showReservedTitle(Designer& d, int index, const std::string& caption, in
                           bool setFormat, bool stampSetting)
 {
     return d.change("Place Label", [&](DocumentEdit& e) {
-        reserveTitles(e);
+        reserveSpecialTitles(e);
         Title& t = e.touch<Title>(index);
         t.caption = caption;
         t.visible = true;

@@ -37,6 +37,10 @@ inline constexpr int32_t kNewButtonColour = 0x999999;
 // object, current page, default name); -1 when the kind is full.
 int appendStyledObject(DocumentEdit& e, ObjectKind kind, const std::string& defaultCaption);
 
+// Titles 1-5 exist, hidden, before the first label of the toolbox or a paste, so that no
+// label takes the place of a special one.
+void reserveSpecialTitles(DocumentEdit& e);
+
 // Creates the next object of the tool's kind on the current page with the style of the
 // previous object of the kind, selects it and sets the placement code. A full kind gives
 // its message and creates nothing (done = false).
