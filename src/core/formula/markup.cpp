@@ -1,5 +1,7 @@
 #include "markup.h"
 
+#include "numbertext.h"
+
 #include <array>
 
 namespace qv {
@@ -20,23 +22,6 @@ constexpr std::array<MarkupTag, 20> kTags{{
     {"<yellow>", 17}, {"<cyan>", 18},  {"<line>", 19}, {"<link>", 20},  {"</link>", 21},
 }};
 
-std::string replaceAll(const std::string& text, std::string_view tag, char code)
-{
-    std::string result;
-    result.reserve(text.size());
-    size_t from = 0;
-    for (;;) {
-        const size_t at = text.find(tag, from);
-        if (at == std::string::npos)
-            break;
-        result.append(text, from, at - from);
-        result.push_back(code);
-        from = at + tag.size();
-    }
-    result.append(text, from, std::string::npos);
-    return result;
-}
-
 } // namespace
 
 std::string EncodeMarkup(std::string_view text)
@@ -47,10 +32,8 @@ std::string EncodeMarkup(std::string_view text)
         if (c != '\n')
             encoded.push_back(c);
     }
-    for (const MarkupTag& entry : kTags) {
-        if (encoded.find(entry.tag) != std::string::npos)
-            encoded = replaceAll(encoded, entry.tag, entry.code);
-    }
+    for (const MarkupTag& entry : kTags)
+        ReplaceAllInPlace(encoded, entry.tag, std::string_view(&entry.code, 1));
     return encoded;
 }
 
