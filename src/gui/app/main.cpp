@@ -1,10 +1,12 @@
 #include "app/controlsgallery.h"
+#include "app/mainwindow.h"
 
 #include <cstdio>
 #include <cstring>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMainWindow>
+#include <QMessageBox>
 
 int main(int argc, char** argv)
 {
@@ -24,21 +26,40 @@ int main(int argc, char** argv)
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Render the window to a PNG file and exit."),
                       QStringLiteral("file")});
+    parser.addOption({QStringLiteral("app-folder"),
+                      QStringLiteral("Use DIR as the program folder instead of the per-user one."),
+                      QStringLiteral("dir")});
     parser.addPositionalArgument(QStringLiteral("project"),
                                  QStringLiteral("Project file to open."));
     parser.process(app);
 
+    const bool screenshot = parser.isSet(QStringLiteral("screenshot"));
     std::unique_ptr<QWidget> window;
+    qv::gui::MainWindow* designer = nullptr;
     if (parser.isSet(QStringLiteral("controls-gallery"))) {
         window = qv::gui::createControlsGallery();
     } else {
-        auto main = std::make_unique<QMainWindow>();
-        main->setWindowTitle(QStringLiteral("Quorvalle Developer 21"));
-        main->resize(800, 600);
+        const QStringList positional = parser.positionalArguments();
+        qv::gui::DesignerSession session =
+            qv::gui::startDesigner(parser.value(QStringLiteral("app-folder")),
+                                   positional.isEmpty() ? QString() : positional.first());
+        if (!session.fatalError.isEmpty()) {
+            std::fprintf(stderr, "quorvalle: %s\n", qPrintable(session.fatalError));
+            if (!screenshot)
+                QMessageBox::critical(nullptr, QStringLiteral("Quorvalle Developer 21"),
+                                      session.fatalError);
+            return 1;
+        }
+        if (screenshot) {
+            for (const QString& message : session.messages)
+                std::fprintf(stderr, "quorvalle: %s\n", qPrintable(message));
+        }
+        auto main = std::make_unique<qv::gui::MainWindow>(std::move(session));
+        designer = main.get();
         window = std::move(main);
     }
 
-    if (parser.isSet(QStringLiteral("screenshot"))) {
+    if (screenshot) {
         QString error;
         if (!qv::gui::saveWidgetScreenshot(*window, parser.value(QStringLiteral("screenshot")),
                                            &error)) {
@@ -48,5 +69,7 @@ int main(int argc, char** argv)
         return 0;
     }
     window->show();
+    if (designer != nullptr)
+        designer->reportStartupMessages();
     return app.exec();
 }

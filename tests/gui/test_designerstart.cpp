@@ -1,0 +1,89 @@
+#include "app/mainwindow.h"
+#include "canvas/designscene.h"
+#include "document/projectfile.h"
+
+#include <QGraphicsItem>
+#include <QGraphicsView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+
+using namespace qv;
+using namespace qv::gui;
+
+// The designer's start: folders and files made ready, the named project or the start
+// template opened, and the designed window shown page by page.
+class DesignerStartTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartCreatesTheFilesAndOpensTheTemplate()
+    {
+        QTemporaryDir folder;
+        const QString app = folder.filePath(QStringLiteral("app"));
+        DesignerSession session = startDesigner(app, QString());
+        QVERIFY2(session.fatalError.isEmpty(), qPrintable(session.fatalError));
+        QVERIFY(std::filesystem::exists(session.files.defaultProject));
+        QVERIFY(std::filesystem::exists(session.files.iniFile));
+        QCOMPARE(session.languageName, QStringLiteral("English"));
+        QCOMPARE(session.text(37, "x"), QStringLiteral("&File"));
+        MainWindow window(std::move(session));
+        QVERIFY(window.windowTitle().contains(QStringLiteral("Default.baf")));
+    }
+
+    void namedProjectIsShownPageByPage()
+    {
+        QTemporaryDir folder;
+        ProjectDocument doc;
+        doc.settings.pageButtonCaptions[1] = "Customers";
+        doc.fields.append();
+        doc.fields.append();
+        doc.fields[2].page = 1;
+        doc.titles[doc.titles.append()].page = kAllPages;
+        doc.lines[doc.lines.append()].page = kDeletedPage;
+        const std::string path = folder.filePath(QStringLiteral("shop.baf")).toStdString();
+        QVERIFY(saveProjectFile(doc, path).ok);
+
+        DesignerSession session =
+            startDesigner(folder.filePath(QStringLiteral("app")), QString::fromStdString(path));
+        QVERIFY(session.messages.isEmpty());
+        QCOMPARE(session.ini.recentProjects[0], path);
+        MainWindow window(std::move(session));
+        auto* scene = window.findChild<QGraphicsView*>()->scene();
+        const auto objects = [scene] {
+            int count = 0;
+            for (QGraphicsItem* item : scene->items())
+                count += item->zValue() >= 0 ? 1 : 0; // not the surface behind them
+            return count;
+        };
+        QCOMPARE(objects(), 2); // field 1 and the all-pages label
+        QPushButton* second = nullptr;
+        for (QPushButton* button : window.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Customers"))
+                second = button;
+        }
+        QVERIFY(second != nullptr);
+        second->click();
+        QCOMPARE(window.document().currentPage, 1);
+        QCOMPARE(objects(), 2); // field 2 and the label
+    }
+
+    void unreadableProjectFallsBackWithAMessage()
+    {
+        QTemporaryDir folder;
+        const QString junk = folder.filePath(QStringLiteral("junk.baf"));
+        QFile file(junk);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a project");
+        file.close();
+        DesignerSession session = startDesigner(folder.filePath(QStringLiteral("app")), junk);
+        QCOMPARE(session.messages.size(), 1);
+        QVERIFY(session.messages.first().contains(QStringLiteral("junk.baf")));
+        QVERIFY(session.document.projectPath.ends_with("Default.baf"));
+    }
+};
+
+QTEST_MAIN(DesignerStartTest)
+#include "test_designerstart.moc"
