@@ -121,8 +121,33 @@ std::optional<FormulaDecimal> FormulaDecimal::fitWord(Word magnitude, bool negat
 {
     if (tail == kExact && scale <= kMaxScale && magnitude <= kMaxWord)
         return FormulaDecimal(magnitude, negative, scale);
-    const Wide value = toWide(magnitude);
-    return fit(negative ? Wide(-value) : value, scale, tail);
+    // The same rounding as fit(), in 128 bits.
+    const std::array<Word, 39>& powers = wordPowers();
+    for (;;) {
+        int drop = std::max(0, scale - kMaxScale);
+        while (drop < 38 && magnitude / powers[drop] > kMaxWord)
+            ++drop;
+        if (drop > scale)
+            return std::nullopt;
+        Tail newTail = tail;
+        if (drop > 0) {
+            const Word rest = magnitude % powers[drop];
+            magnitude /= powers[drop];
+            const Word half = powers[drop] / 2;
+            if (rest > half)
+                newTail = kAboveHalf;
+            else if (rest == half)
+                newTail = tail == kExact ? kHalf : kAboveHalf;
+            else
+                newTail = (rest == 0 && tail == kExact) ? kExact : kBelowHalf;
+            scale -= drop;
+        }
+        if (newTail == kAboveHalf || (newTail == kHalf && (magnitude & 1) != 0))
+            magnitude += 1;
+        if (magnitude <= kMaxWord)
+            return FormulaDecimal(magnitude, negative, scale);
+        tail = kExact; // rounding up carried into a new digit: drop one more
+    }
 }
 
 std::optional<FormulaDecimal> FormulaDecimal::fit(Wide value, int scale, Tail tail)
