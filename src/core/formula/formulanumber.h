@@ -38,7 +38,7 @@ private:
 // digits, one decimal point and digits; the first other character ends it.
 std::string_view ValPrefix(std::string_view text);
 // The text read by the Val rule as a decimal; nullopt when it lies beyond the decimal
-// range. An empty or signless text reads as 0.
+// range. A text without digits reads as 0.
 std::optional<FormulaDecimal> ValDecimal(std::string_view text);
 // The text read by the Val rule as a double (infinite when it is too large).
 double ValDouble(std::string_view text);
