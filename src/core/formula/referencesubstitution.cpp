@@ -3,6 +3,7 @@
 #include "numbertext.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace qv {
@@ -47,6 +48,68 @@ void sortUnique(std::vector<int>& values)
     values.erase(std::unique(values.begin(), values.end()), values.end());
 }
 
+// Replaces all references in one pass when no replacement can make a new one: every
+// reference stands after something other than the letter or a digit and no value holds
+// the letter. Each reference then takes its longest index in range, which is the one the
+// highest-first order reaches first. nullopt when the pass cannot be used.
+std::optional<std::string> substituteInOnePass(const std::string& text, char letter, int low,
+                                               int high, const ReferenceValue& value)
+{
+    struct Reference {
+        size_t at;
+        size_t length;
+        int index;
+    };
+    std::vector<Reference> references;
+    for (size_t at = text.find(letter); at != std::string::npos; at = text.find(letter, at + 1)) {
+        size_t i = at + 1;
+        int best = -1;
+        size_t bestEnd = 0;
+        if (i < text.size() && text[i] == '0') {
+            if (low <= 0 && 0 <= high) {
+                best = 0;
+                bestEnd = i + 1;
+            }
+        } else {
+            long long index = 0;
+            for (; i < text.size() && isDigit(text[i]); ++i) {
+                index = index * 10 + (text[i] - '0');
+                if (index > high)
+                    break;
+                if (index >= low) {
+                    best = static_cast<int>(index);
+                    bestEnd = i + 1;
+                }
+            }
+        }
+        if (best < 0)
+            continue;
+        if (at > 0 && (text[at - 1] == letter || isDigit(text[at - 1])))
+            return std::nullopt;
+        references.push_back({at, bestEnd - at, best});
+    }
+    std::vector<std::pair<int, std::string>> values;
+    std::string result;
+    result.reserve(text.size() + 16 * references.size());
+    size_t from = 0;
+    for (const Reference& reference : references) {
+        auto known = std::find_if(values.begin(), values.end(), [&](const auto& entry) {
+            return entry.first == reference.index;
+        });
+        if (known == values.end()) {
+            values.emplace_back(reference.index, value(reference.index));
+            if (values.back().second.find(letter) != std::string::npos)
+                return std::nullopt;
+            known = values.end() - 1;
+        }
+        result.append(text, from, reference.at - from);
+        result += known->second;
+        from = reference.at + reference.length;
+    }
+    result.append(text, from, std::string::npos);
+    return result;
+}
+
 } // namespace
 
 std::string SubstituteReferences(std::string text, char letter, int low, int high,
@@ -55,6 +118,8 @@ std::string SubstituteReferences(std::string text, char letter, int low, int hig
     std::string result(std::move(text));
     if (high < low || result.find(letter) == std::string::npos)
         return result;
+    if (std::optional<std::string> replaced = substituteInOnePass(result, letter, low, high, value))
+        return std::move(*replaced);
     std::vector<int> candidates;
     collectCandidates(result, letter, low, static_cast<long long>(high) + 1, candidates);
     sortUnique(candidates);
