@@ -68,7 +68,9 @@ private:
     std::vector<PreparedFormula> prepared_; // index 0 unused
 };
 
-// One recalculation of the form in the given locale.
+// One recalculation of the form in the given locale. A caller that recalculates again and
+// again (the canvas preview) keeps one FormulaEngine instead: it keeps the locale's
+// formatters and each field's prepared formula between recalculations.
 void RecalculateForm(FormAccess& form, const FormulaLocale& locale);
 
 } // namespace qv
