@@ -1,5 +1,6 @@
 #include "designer/canvasoperations.h"
 #include "designer/clipboardtext.h"
+#include "designer/documentedit.h"
 #include "designer/objectcreation.h"
 #include "designer/objectdeletion.h"
 
@@ -71,6 +72,41 @@ TEST(UndoTest, EveryOperationUndoesToTheEarlierDocumentAndRedoesToTheLater)
     addField(fresh, 90, 10, "F1*F2");
     fresh.modified = doc.modified;
     EXPECT_EQ(encoded(doc), encoded(fresh));
+}
+
+TEST(UndoTest, UndoneDeleteGivesBackPropertiesTheFileDoesNotKeep)
+{
+    ProjectDocument doc;
+    addField(doc, 10, 10);
+    addField(doc, 10, 40, "F1");
+    doc.fields[1].frameStyle = 4;
+    const int b = doc.buttons.append();
+    doc.buttons[b].actionCode = 7;
+    doc.buttons[b].buttonAction = "F1";
+    Designer d(doc);
+    deleteObjects(d, {{ObjectKind::Field, 1}, {ObjectKind::Button, b}});
+    EXPECT_EQ(doc.fields[1].fieldFormula, "#REF");
+    d.undo();
+    EXPECT_EQ(doc.fields[1].frameStyle, 4);
+    EXPECT_EQ(doc.fields[2].fieldFormula, "F1");
+    EXPECT_EQ(doc.buttons[b].actionCode, 7);
+    EXPECT_EQ(doc.buttons[b].buttonAction, "F1");
+}
+
+TEST(UndoTest, ATableSnapshotLeavesOutWhatTheStepAppended)
+{
+    ProjectDocument doc;
+    addField(doc, 10, 10);
+    SelectionState selection;
+    DocumentEdit edit(doc, selection);
+    doc.fields.append();
+    edit.touch<Field>(1).tag = "changed";
+    edit.touchTable(ObjectKind::Field);
+    doc.fields.setHighWater(0);
+    edit.finish();
+    edit.undo(doc, selection);
+    ASSERT_EQ(doc.fields.highWater(), 1);
+    EXPECT_EQ(doc.fields[1].tag, "Field1");
 }
 
 TEST(UndoTest, ADragIsOneStepAndAHundredStepsAreKept)
