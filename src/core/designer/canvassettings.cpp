@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 
 namespace qv {
@@ -132,8 +133,10 @@ bool chooseGrid(CanvasSettings& canvas, int item)
 
 std::string singleText(float value)
 {
-    if (value == 0 || !std::isfinite(value))
-        return std::isnan(value) ? "0" : (value == 0 ? "0" : (value > 0 ? "1E+38" : "-1E+38"));
+    if (std::isnan(value) || value == 0)
+        return "0";
+    if (std::isinf(value))
+        value = std::copysign(std::numeric_limits<float>::max(), value);
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.7G", static_cast<double>(value));
     std::string text = buffer;
@@ -147,7 +150,7 @@ std::string singleText(float value)
             mantissa.pop_back();
     }
     if (!exponent.empty()) {
-        // "E+07" is written "E+07" as the ordinary conversion does; keep two digits at least.
+        // At least two exponent digits ("E+07"), as the ordinary conversion writes them.
         const char sign = exponent[1];
         std::string digits = exponent.substr(2);
         while (digits.size() > 2 && digits.front() == '0')
