@@ -74,6 +74,19 @@ void patchVersionTexts(std::vector<uint8_t>& image, const AppSettings& settings,
         ReplaceBin(image, kOriginalFilenamePlaceholder, appName + ".exe");
 }
 
+// Every build leaves this file in its output folder. Only a folder that holds it, or none
+// at all, is cleared for a new build: a name that happens to match a folder of the user's
+// must not cost the user its files.
+constexpr const char* kBuildMarkerName = ".quorvalle-build";
+
+bool isEarlierBuildOrEmpty(const fs::path& folder)
+{
+    std::error_code error;
+    if (fs::exists(folder / kBuildMarkerName, error))
+        return true;
+    return fs::directory_iterator(folder, error) == fs::directory_iterator() && !error;
+}
+
 // Deletes the files of an existing output folder; false when one cannot be deleted.
 bool clearFolder(const fs::path& folder)
 {
@@ -197,6 +210,12 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
     result.outputFolder = folder;
     std::error_code error;
     if (fs::is_directory(folder, error)) {
+        if (!isEarlierBuildOrEmpty(folder)) {
+            result.message = folder.string() +
+                             " already holds files that are not an application built here; "
+                             "choose another application name or folder";
+            return result;
+        }
         if (!clearFolder(folder)) {
             result.message = kOutputInUseMessage;
             return result;
@@ -213,6 +232,9 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
         result.executable.clear();
         return result;
     };
+    const fs::path marker = folder / kBuildMarkerName;
+    if (!output.write(marker, nullptr, 0, result.message))
+        return fail(result.message);
     const fs::path exePath = folder / (appName + ".exe");
     if (!output.write(exePath, executable.data(), executable.size(), result.message))
         return fail(result.message);

@@ -124,8 +124,10 @@ TEST(CompileApp, AFailedWriteRemovesTheOutputAndIsNoSuccess)
 {
     test::ScratchFolder scratch;
     ProjectDocument doc = buildableDocument();
-    // A folder where the executable should go makes its write fail.
+    // A folder where the executable should go makes the write of an earlier build's
+    // folder fail.
     fs::create_directories(scratch.path() / "Busy" / "Busy.exe");
+    std::ofstream(scratch.path() / "Busy" / ".quorvalle-build");
     const BuildResult result = CompileApp(doc, optionsFor(scratch.path(), "Busy"));
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find("Busy.exe"), std::string::npos) << result.message;
@@ -200,15 +202,23 @@ TEST(CompileApp, CopiesToolBoxImagesAndTheBackgroundTileWhenAskedFor)
     EXPECT_EQ(readAll(scratch.path() / "Tools" / "0.jpg").size(), 4u);
 }
 
-TEST(CompileApp, ClearsTheFilesOfAnEarlierBuild)
+TEST(CompileApp, ClearsTheFilesOfAnEarlierBuildButNeverAFolderOfTheUsers)
 {
     test::ScratchFolder scratch;
-    fs::create_directories(scratch.path() / "Again");
-    std::ofstream(scratch.path() / "Again" / "old.txt") << "old";
     ProjectDocument doc = buildableDocument();
+    ASSERT_TRUE(CompileApp(doc, optionsFor(scratch.path(), "Again")).ok);
+    std::ofstream(scratch.path() / "Again" / "old.txt") << "old";
     ASSERT_TRUE(CompileApp(doc, optionsFor(scratch.path(), "Again")).ok);
     EXPECT_FALSE(fs::exists(scratch.path() / "Again" / "old.txt"));
     EXPECT_TRUE(fs::exists(scratch.path() / "Again" / "Again.exe"));
+
+    fs::create_directories(scratch.path() / "Letters");
+    std::ofstream(scratch.path() / "Letters" / "thesis.txt") << "years of work";
+    const BuildResult refused = CompileApp(doc, optionsFor(scratch.path(), "Letters"));
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.message.find("Letters"), std::string::npos) << refused.message;
+    EXPECT_TRUE(fs::exists(scratch.path() / "Letters" / "thesis.txt"));
+    EXPECT_FALSE(fs::exists(scratch.path() / "Letters" / "Letters.exe"));
 }
 
 TEST(CompileApp, SuggestsTheTitleForAnEmptyOrOverlongName)
