@@ -32,8 +32,9 @@ std::string trimmed(const std::string& text)
 }
 
 // Reads a count and checks it against the kind's limit before anything is allocated; every
-// record takes at least 16 bytes, so the rest of the file bounds it too.
-int readCount(RecordReader& reader, int low, int high, const std::string& what)
+// record takes at least `minRecordBytes`, so the rest of the file bounds it too.
+int readCount(RecordReader& reader, int low, int high, const std::string& what,
+              int64_t minRecordBytes = 16)
 {
     const int64_t at = reader.filePos();
     const int count = reader.getInteger();
@@ -42,7 +43,7 @@ int readCount(RecordReader& reader, int low, int high, const std::string& what)
         reader.fail("the number of " + what + " is " + std::to_string(count) + ", outside " +
                     std::to_string(low) + ".." + std::to_string(high));
     }
-    if (static_cast<int64_t>(count - low) * 16 > reader.remaining() + 16) {
+    if (static_cast<int64_t>(count - low) * minRecordBytes > reader.remaining()) {
         reader.setFilePos(at);
         reader.fail("the file is too short for " + std::to_string(count) + " " + what);
     }
@@ -143,7 +144,8 @@ void readReports(RecordReader& reader, ProjectDocument& document)
 {
     // The slot count is a Byte, or an Integer when a save left out removed reports.
     const bool asInteger = reader.peekVarTag() == static_cast<uint16_t>(VarType::Integer);
-    const int count = readCount(reader, 0, kMaxReportSlots, "report slots");
+    // A slot with no report is only its empty caption: two bytes.
+    const int count = readCount(reader, 0, kMaxReportSlots, "report slots", 2);
     document.reportCountStoredAsInteger = asInteger;
     document.reportSlots.assign(static_cast<size_t>(count), ReportSlot{});
     for (ReportSlot& slot : document.reportSlots) {

@@ -118,6 +118,14 @@ TEST(ProjectFile, RemovedReportSlotsLowerTheStoredCountAsAnInteger)
     EXPECT_EQ(encode(loaded), bytes);
 }
 
+TEST(ProjectFile, EmptyReportSlotsAtTheEndOfTheFileRead)
+{
+    // Each empty slot is only a two-byte caption, close to the end of the file.
+    ProjectDocument doc;
+    doc.reportSlots.resize(kMaxReportSlots);
+    EXPECT_EQ(decode(encode(doc)).reportSlots.size(), static_cast<size_t>(kMaxReportSlots));
+}
+
 TEST(ProjectFile, ReaderMendsBlankTitlesAndZeroImageOptions)
 {
     ProjectDocument doc;
