@@ -5,8 +5,7 @@
 #include <type_traits>
 
 // The record of each kind of object, in stored order. Each function is a template over a
-// walker (recordio.h) and an object that is const when writing. Pictures carry a file
-// block and are laid out by the project walk itself.
+// walker (recordio.h) and an object that is const when writing.
 
 namespace qv::layout {
 
@@ -198,6 +197,27 @@ template <class W, class B> void button(W& w, B& b)
     w.long32(b.border);
     w.integer(b.tabOrder);
     w.str(b.buttonAction);
+}
+
+// `image` reads or writes the picture's file name and, when there is one, its bytes: the
+// reader and the writer each have their own work to do with the file.
+template <class W, class P, class Image> void picture(W& w, P& p, Image image)
+{
+    w.str(p.displayPath);
+    w.integer(p.page);
+    if (p.page == 0)
+        w.boolean(p.visible);
+    w.byte(p.pictureState);
+    w.single(p.height);
+    w.single(p.width);
+    image(w, p);
+    w.single(p.top);
+    w.single(p.left);
+    w.str(p.toolTipText);
+    w.integer(p.appearance);
+    w.boolean(p.stretch);
+    w.integer(p.borderStyle);
+    w.str(p.tag);
 }
 
 template <class W, class S> void script(W& w, S& s)

@@ -82,28 +82,15 @@ public:
     {
     }
 
-    void read(ReadWalker& w, Picture& picture)
+    void read(ReadWalker& walker, Picture& picture)
     {
-        RecordReader& reader = w.reader();
-        w.str(picture.displayPath);
-        w.integer(picture.page);
-        if (picture.page == 0)
-            w.boolean(picture.visible);
-        w.byte(picture.pictureState);
-        w.single(picture.height);
-        w.single(picture.width);
-        const std::string storedName = reader.getStr();
-        if (!storedName.empty()) {
-            auto bytes = std::make_shared<const std::vector<uint8_t>>(reader.getBlob());
-            place(picture, storedName, bytes);
-        }
-        w.single(picture.top);
-        w.single(picture.left);
-        w.str(picture.toolTipText);
-        w.integer(picture.appearance);
-        w.boolean(picture.stretch);
-        w.integer(picture.borderStyle);
-        w.str(picture.tag);
+        layout::picture(walker, picture, [this](ReadWalker& w, Picture& p) {
+            const std::string storedName = w.reader().getStr();
+            if (!storedName.empty()) {
+                auto bytes = std::make_shared<const std::vector<uint8_t>>(w.reader().getBlob());
+                place(p, storedName, bytes);
+            }
+        });
     }
 
 private:

@@ -62,19 +62,10 @@ std::shared_ptr<const std::vector<uint8_t>> readWholeFile(const std::string& pat
     return bytes;
 }
 
-void writePicture(WriteWalker& w, const Picture& picture, std::vector<std::string>& warnings)
+// The image travels inside the project: the bytes read with it, or the file the user chose.
+// A file that is gone is dropped, as the user removed it.
+void writePictureImage(WriteWalker& w, const Picture& picture, std::vector<std::string>& warnings)
 {
-    RecordWriter& writer = w.writer();
-    w.str(picture.displayPath);
-    w.integer(picture.page);
-    if (picture.page == 0)
-        w.boolean(picture.visible);
-    w.byte(picture.pictureState);
-    w.single(picture.height);
-    w.single(picture.width);
-
-    // The image travels inside the project: the bytes read with it, or the file the user
-    // chose. A file that is gone is dropped, as the user removed it.
     auto bytes = picture.imageBytes;
     std::string name =
         picture.storedFileName.empty() ? safeBaseName(picture.sourcePath) : picture.storedFileName;
@@ -90,14 +81,7 @@ void writePicture(WriteWalker& w, const Picture& picture, std::vector<std::strin
         name.clear();
     w.str(name);
     if (!name.empty())
-        writer.putBlob(bytes->data(), bytes->size());
-    w.single(picture.top);
-    w.single(picture.left);
-    w.str(picture.toolTipText);
-    w.integer(picture.appearance);
-    w.boolean(picture.stretch);
-    w.integer(picture.borderStyle);
-    w.str(picture.tag);
+        w.writer().putBlob(bytes->data(), bytes->size());
 }
 
 void writeReports(WriteWalker& w, const ProjectDocument& document, int64_t& countPos,
@@ -161,9 +145,11 @@ ProjectWriteResult encodeProject(const ProjectDocument& document, const std::str
         w.setContext("The application settings");
         layout::settingsBeforePictures(w, a);
         writer.putInteger(static_cast<int16_t>(document.pictures.highWater()));
-        writeFull(w, document.pictures, [&result](WriteWalker& ww, const Picture& p) {
-            writePicture(ww, p, result.warnings);
-        });
+        const auto image = [&result](WriteWalker& ww, const Picture& p) {
+            writePictureImage(ww, p, result.warnings);
+        };
+        writeFull(w, document.pictures,
+                  [&image](WriteWalker& ww, const Picture& p) { layout::picture(ww, p, image); });
 
         writer.putInteger(static_cast<int16_t>(document.fields.highWater()));
         writeFull(w, document.fields,
