@@ -1,7 +1,7 @@
 // A built application reads its own file at every start; whatever its tail holds, the
 // reader gives the design or a message, and a design it read writes back and reads again.
-#include "builder/datablockwalker.h"
 #include "builder/datablockreader.h"
+#include "builder/datablockwalker.h"
 #include "builder/datablockwriter.h"
 
 #include <cstdlib>

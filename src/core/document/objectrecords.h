@@ -230,4 +230,4 @@ struct Script {
     int16_t page = 0;
 };
 
-}  // namespace qv
+} // namespace qv
