@@ -37,9 +37,6 @@ struct ProjectDocument {
     std::string projectPath;
     int currentPage = 0; // 0..4
     uint8_t modified = 0;
-
-    // Removes every object and report; the templates and the settings stay.
-    void clearObjects();
 };
 
 // Page value of an object of any kind, as a plain int (Combos store 32 bits).
