@@ -10,6 +10,11 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 export QT_QPA_PLATFORM=offscreen
-(cd build && ctest --output-on-failure -j "$jobs")
+(cd build && ctest --output-on-failure -j "$jobs") | tee build/ctest.log
 
-bash scripts/sanitize.sh
+bash scripts/sanitize.sh | tee build/sanitize.log
+
+# One closing line for the whole run: every ctest run above passed, or we stopped earlier.
+total=$(grep -h -o -E 'tests failed out of [0-9]+' build/ctest.log build/sanitize.log |
+        awk '{ sum += $5 } END { print sum + 0 }')
+echo "tests: ${total} passed, 0 failed"
