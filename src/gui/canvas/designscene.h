@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/designpainter.h"
+#include "controls/designpainter.h"
 #include "document/objecttable.h"
 
 #include <QGraphicsScene>

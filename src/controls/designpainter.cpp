@@ -1,4 +1,4 @@
-#include "canvas/designpainter.h"
+#include "controls/designpainter.h"
 
 #include "controls/buttonlook.h"
 #include "controls/checklook.h"
