@@ -214,7 +214,7 @@ bool ConditionEvaluator::compare(const std::string& left, const std::string& op,
     std::optional<double> db;
     if (x && y) {
         order = x->compare(*y);
-    } else if (hasDigit(a) && hasDigit(b) && (da = formats_.parseDate(a)) && (db = formats_.parseDate(b))) {
+    } else if (hasDigit(a) && hasDigit(b) && (db = dateOf(b)) && (da = dateOf(a))) {
         order = *da < *db ? -1 : (*da > *db ? 1 : 0);
     } else {
         const int c = foldCase(left).compare(foldCase(right));
@@ -231,6 +231,19 @@ bool ConditionEvaluator::compare(const std::string& left, const std::string& op,
     if (op == "<=")
         return order <= 0;
     return order >= 0;
+}
+
+std::optional<double> ConditionEvaluator::dateOf(std::string_view text)
+{
+    constexpr std::size_t kRemembered = 4096;
+    const std::string key(text);
+    if (const auto found = dates_.find(key); found != dates_.end())
+        return found->second;
+    if (dates_.size() >= kRemembered)
+        dates_.clear();
+    const std::optional<double> date = formats_.parseDate(text);
+    dates_.emplace(key, date);
+    return date;
 }
 
 bool ConditionEvaluator::matches(const ScriptCondition& condition, const RecordRow& record,

@@ -5,7 +5,10 @@
 #include "records/recordcolumns.h"
 #include "records/scriptwords.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace qv {
@@ -66,8 +69,13 @@ public:
     const std::string& todayText() const { return todayText_; }
 
 private:
+    std::optional<double> dateOf(std::string_view text);
+
     LocaleFormats formats_;
     std::string todayText_;
+    // Texts read as dates already: the same literal is compared with every record, and
+    // reading a date is slow.
+    std::unordered_map<std::string, std::optional<double>> dates_;
 };
 
 } // namespace qv
