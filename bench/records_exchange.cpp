@@ -58,7 +58,8 @@ public:
         for (std::size_t r = 0; r < kRecords; ++r) {
             for (int c = 0; c < kColumns; ++c) {
                 if (c >= 16 && c < 20)
-                    values_.push_back(std::to_string((r * 7 + static_cast<std::size_t>(c)) % 1000) + ".25");
+                    values_.push_back(std::to_string((r * 7 + static_cast<std::size_t>(c)) % 1000) +
+                                      ".25");
                 else if (c >= kFields + kNotes + kCombos)
                     values_.push_back((r + static_cast<std::size_t>(c)) % 2 ? "1" : "0");
                 else if (c == 0)
@@ -139,7 +140,8 @@ void ScriptOverAllRecords(benchmark::State& state, const char* script)
     const auto columns = qv::recordColumns(design);
     const qv::RecordScript parsed = qv::parseRecordScript(script, columns);
     for (auto _ : state) {
-        qv::ScriptEnvironment environment{records(), columns, nullptr, nullptr, qv::FormulaLocale{}, 45363};
+        qv::ScriptEnvironment environment{records(),           columns, nullptr, nullptr,
+                                          qv::FormulaLocale{}, 45363};
         const qv::ActionOutcome outcome = qv::runRecordScript(parsed, environment);
         if (!outcome.error.empty())
             state.SkipWithError(outcome.error.c_str());
@@ -148,7 +150,8 @@ void ScriptOverAllRecords(benchmark::State& state, const char* script)
 }
 BENCHMARK_CAPTURE(ScriptOverAllRecords, SumWhereNumber, "SUM F17 F18 Where F19>500")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ScriptOverAllRecords, CountWhereText, "Count Where F1='customer 12*' OR F1='Customer 7'")
+BENCHMARK_CAPTURE(ScriptOverAllRecords, CountWhereText,
+                  "Count Where F1='customer 12*' OR F1='Customer 7'")
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

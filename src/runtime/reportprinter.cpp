@@ -3,8 +3,8 @@
 #include "reportrenderer.h"
 
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrintPreviewDialog>
 #include <QSaveFile>
 
 namespace qv::runtime {
@@ -57,8 +57,9 @@ std::unique_ptr<QPrintPreviewDialog> reportPreview(const ReportRenderer& rendere
     dialog->setWindowTitle(title);
     preparePrinter(renderer, *dialog->printer());
     dialog->printer()->setDocName(title);
-    QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
-                     [&renderer, &records](QPrinter* printer) { renderer.render(*printer, records); });
+    QObject::connect(
+        dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
+        [&renderer, &records](QPrinter* printer) { renderer.render(*printer, records); });
     return dialog;
 }
 

@@ -6,8 +6,8 @@
 
 #include <QFontMetricsF>
 #include <QLoggingCategory>
-#include <QPageSize>
 #include <QPagedPaintDevice>
+#include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -36,7 +36,8 @@ bool finite(std::initializer_list<float> values)
 
 QFont fontOf(const ReportLabel& label)
 {
-    QFont font(QString::fromStdString(label.fontName.empty() ? std::string("Arial") : label.fontName));
+    QFont font(
+        QString::fromStdString(label.fontName.empty() ? std::string("Arial") : label.fontName));
     const qreal points = label.fontSize > 1 && label.fontSize < 1000 ? label.fontSize : 9;
     // The painter works in twips: a point is 20 of them.
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 20))));
@@ -88,9 +89,11 @@ void hatch(QPainter& painter, const QPainterPath& shape, int16_t fillStyle, cons
         painter.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
     for (qreal d = -r.height(); d < r.width(); d += kSpacing) {
         if (upward)
-            painter.drawLine(QPointF(r.left() + d, r.bottom()), QPointF(r.left() + d + r.height(), r.top()));
+            painter.drawLine(QPointF(r.left() + d, r.bottom()),
+                             QPointF(r.left() + d + r.height(), r.top()));
         if (downward)
-            painter.drawLine(QPointF(r.left() + d, r.top()), QPointF(r.left() + d + r.height(), r.bottom()));
+            painter.drawLine(QPointF(r.left() + d, r.top()),
+                             QPointF(r.left() + d + r.height(), r.bottom()));
     }
     painter.restore();
 }
@@ -141,7 +144,8 @@ ReportRenderer::ReportRenderer(const Report& layout, const AppData& data) : layo
     }
     for (const ReportImage& image : layout_.images) {
         const int n = image.pictureNumber;
-        if (!image.visible || n < 0 || n >= static_cast<int>(data.pictures.size()) || images_.count(n))
+        if (!image.visible || n < 0 || n >= static_cast<int>(data.pictures.size()) ||
+            images_.count(n))
             continue;
         const std::vector<uint8_t>& bytes = data.pictures[static_cast<size_t>(n)].bytes;
         QImage picture;
@@ -162,15 +166,17 @@ int ReportRenderer::pageCount(std::size_t records) const
 QPageLayout ReportRenderer::pageLayout() const
 {
     // Paper sizes from a tenth of an inch to five metres are taken; others are damage.
-    auto usable = [](float twips) { return std::isfinite(twips) && twips >= 144 && twips <= 283464; };
+    auto usable = [](float twips) {
+        return std::isfinite(twips) && twips >= 144 && twips <= 283464;
+    };
     QSizeF points(layout_.paperWidth / 20.0, layout_.paperHeight / 20.0);
     if (!usable(layout_.paperWidth) || !usable(layout_.paperHeight))
         points = QPageSize::size(QPageSize::A4, QPageSize::Point);
     const bool landscape = points.width() > points.height();
     if (landscape)
         points.transpose();
-    return QPageLayout(QPageSize(points, QPageSize::Point), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF());
+    return QPageLayout(QPageSize(points, QPageSize::Point),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
 void ReportRenderer::paintSquare(QPainter& painter, const ReportSquare& s) const
@@ -196,7 +202,8 @@ void ReportRenderer::paintSquare(QPainter& painter, const ReportSquare& s) const
     else
         hatch(painter, shape, s.fillStyle, colourOf(s.fillColor));
     if (s.borderStyle != 0) {
-        painter.setPen(QPen(colourOf(s.borderColor), std::clamp<int>(s.borderWidth, 1, 100) * kTwipsPerPixel,
+        painter.setPen(QPen(colourOf(s.borderColor),
+                            std::clamp<int>(s.borderWidth, 1, 100) * kTwipsPerPixel,
                             penStyleOf(s.borderStyle)));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(shape);
@@ -229,7 +236,8 @@ void ReportRenderer::paintImage(QPainter& painter, const ReportImage& image) con
     painter.drawImage(box, picture);
 }
 
-void ReportRenderer::paintLabel(QPainter& painter, const Label& entry, const RecordRow* record) const
+void ReportRenderer::paintLabel(QPainter& painter, const Label& entry,
+                                const RecordRow* record) const
 {
     const ReportLabel& label = *entry.label;
     if (!finite({label.left, label.top, label.width, label.height}))

@@ -32,7 +32,7 @@ namespace qv::runtime {
 // prints one record per page.
 class ReportRenderer {
 public:
-    // `data` gives the pictures that images print; it must outlive the renderer.
+    // `data` gives the pictures that images print (read here; the renderer keeps copies).
     ReportRenderer(const Report& layout, const AppData& data);
 
     int recordsPerPage() const { return recordsPerPage_; }

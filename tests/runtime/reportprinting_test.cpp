@@ -57,11 +57,15 @@ private:
         void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
         void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
         void drawPath(const QPainterPath&) override {}
-        void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override
+        void drawImage(const QRectF&, const QImage&, const QRectF&,
+                       Qt::ImageConversionFlags) override
         {
             ++owner_.images;
         }
-        void drawTextItem(const QPointF&, const QTextItem& item) override { owner_.texts << item.text(); }
+        void drawTextItem(const QPointF&, const QTextItem& item) override
+        {
+            owner_.texts << item.text();
+        }
         Type type() const override { return User; }
 
     private:
@@ -144,7 +148,8 @@ private slots:
         const qv::MemoryRecordSet records = orders();
         QCOMPARE(renderer.pageCount(records.size()), 3);
         const QStringList first = pageTexts(renderer, {&records.records()[0]});
-        for (const char* text : {"Order Form", "Customer", "Smith & Sons", "37.50", "Post", "Leave at the door"})
+        for (const char* text :
+             {"Order Form", "Customer", "Smith & Sons", "37.50", "Post", "Leave at the door"})
             QVERIFY2(first.contains(QString::fromUtf8(text)), text);
         const QStringList second = pageTexts(renderer, {&records.records()[1]});
         QVERIFY(second.contains(QStringLiteral("Jones")));
@@ -152,7 +157,9 @@ private slots:
         QVERIFY(!second.contains(QStringLiteral("Smith & Sons")));
 
         const QString pdf = file(QStringLiteral("orders.pdf"));
-        QCOMPARE(qv::runtime::printReportToPdf(renderer, records, pdf, QStringLiteral("Order sheet")), QString());
+        QCOMPARE(
+            qv::runtime::printReportToPdf(renderer, records, pdf, QStringLiteral("Order sheet")),
+            QString());
         QCOMPARE(pdfPages(pdf), 3);
     }
 
@@ -183,7 +190,8 @@ private slots:
         QCOMPARE(pageTexts(renderer, {&records.records()[2]}),
                  (QStringList{QStringLiteral("Müller"), QStringLiteral("7.25")}));
         const QString pdf = file(QStringLiteral("list.pdf"));
-        QCOMPARE(qv::runtime::printReportToPdf(renderer, records, pdf, QStringLiteral("List")), QString());
+        QCOMPARE(qv::runtime::printReportToPdf(renderer, records, pdf, QStringLiteral("List")),
+                 QString());
         QCOMPARE(pdfPages(pdf), 2);
     }
 
@@ -229,8 +237,10 @@ private slots:
         const qv::runtime::ReportRenderer renderer(assembled_, data_);
         const qv::MemoryRecordSet records = orders();
         const QString missing = dir_.filePath(QStringLiteral("no such folder/out.pdf"));
-        const QString error = qv::runtime::printReportToPdf(renderer, records, missing, QStringLiteral("x"));
-        QVERIFY2(error.startsWith(missing + QStringLiteral(" cannot be written")), qPrintable(error));
+        const QString error =
+            qv::runtime::printReportToPdf(renderer, records, missing, QStringLiteral("x"));
+        QVERIFY2(error.startsWith(missing + QStringLiteral(" cannot be written")),
+                 qPrintable(error));
         QVERIFY(!QFile::exists(missing));
     }
 

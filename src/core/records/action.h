@@ -92,10 +92,10 @@ struct RecordsChanged {
 
 } // namespace action
 
-using Action = std::variant<action::OpenLink, action::OpenPath, action::RunProgram,
-                            action::Navigate, action::AskRecordNumber, action::EndApplication,
-                            action::RunFormula, action::SetValue, action::ShowResult,
-                            action::ShowRecords, action::RecordsChanged>;
+using Action =
+    std::variant<action::OpenLink, action::OpenPath, action::RunProgram, action::Navigate,
+                 action::AskRecordNumber, action::EndApplication, action::RunFormula,
+                 action::SetValue, action::ShowResult, action::ShowRecords, action::RecordsChanged>;
 
 // What to do, or why nothing can be done.
 struct ActionOutcome {

@@ -52,8 +52,8 @@ std::optional<Placeholder> placeholderAt(std::string_view text, std::size_t i)
 
 // Decides how a value goes into the text: `at` is where its placeholder stands in the
 // template. Returns false with `error` set to refuse the value.
-using ValueFilter = std::function<bool(std::size_t at, const std::string& token,
-                                       std::string& value, std::string& error)>;
+using ValueFilter = std::function<bool(std::size_t at, const std::string& token, std::string& value,
+                                       std::string& error)>;
 
 // The template with every placeholder replaced, in one pass from the left.
 std::optional<std::string> fill(std::string_view text, const RecordRow& record,
@@ -66,8 +66,8 @@ std::optional<std::string> fill(std::string_view text, const RecordRow& record,
             out += text[i++];
             continue;
         }
-        std::string value = placeholder->ref ? record.value(*placeholder->ref)
-                                             : std::to_string(record.id());
+        std::string value =
+            placeholder->ref ? record.value(*placeholder->ref) : std::to_string(record.id());
         const std::string token(text.substr(i, placeholder->length));
         if (!filter(i, token, value, error))
             return std::nullopt;
@@ -143,12 +143,13 @@ ActionOutcome one(Action action)
 ActionOutcome webLink(std::string_view text, const RecordRow& record)
 {
     std::string error;
-    const auto url = fill(text, record,
-                          [](std::size_t, const std::string&, std::string& value, std::string&) {
-                              value = percentEncode(value);
-                              return true;
-                          },
-                          error);
+    const auto url = fill(
+        text, record,
+        [](std::size_t, const std::string&, std::string& value, std::string&) {
+            value = percentEncode(value);
+            return true;
+        },
+        error);
     return url ? one(action::OpenLink{*url}) : refused(error);
 }
 
@@ -158,27 +159,29 @@ ActionOutcome mailLink(std::string_view text, const RecordRow& record)
     // whose line breaks are CR LF.
     const std::size_t query = text.find('?');
     std::string error;
-    const auto url = fill(text, record,
-                          [query](std::size_t at, const std::string&, std::string& value, std::string&) {
-                              if (at < query) {
-                                  value = percentEncode(value, "@");
-                                  return true;
-                              }
-                              std::string lines;
-                              for (std::size_t i = 0; i < value.size(); ++i) {
-                                  if (value[i] == '\n' && (i == 0 || value[i - 1] != '\r'))
-                                      lines += '\r';
-                                  lines += value[i];
-                              }
-                              value = percentEncode(lines);
-                              return true;
-                          },
-                          error);
+    const auto url = fill(
+        text, record,
+        [query](std::size_t at, const std::string&, std::string& value, std::string&) {
+            if (at < query) {
+                value = percentEncode(value, "@");
+                return true;
+            }
+            std::string lines;
+            for (std::size_t i = 0; i < value.size(); ++i) {
+                if (value[i] == '\n' && (i == 0 || value[i - 1] != '\r'))
+                    lines += '\r';
+                lines += value[i];
+            }
+            value = percentEncode(lines);
+            return true;
+        },
+        error);
     return url ? one(action::OpenLink{*url}) : refused(error);
 }
 
 // `relative` read inside `folder`; nullopt when it leads out of it.
-std::optional<std::filesystem::path> inside(const std::filesystem::path& folder, std::string relative)
+std::optional<std::filesystem::path> inside(const std::filesystem::path& folder,
+                                            std::string relative)
 {
     for (char& c : relative) {
         if (c == '\\')
@@ -199,15 +202,18 @@ ActionOutcome applicationPath(std::string_view text, const RecordRow& record,
 {
     std::string_view relative = text.substr(std::string_view("apath:").size());
     std::string error;
-    const auto filled = fill(relative, record,
-                             [](std::size_t, const std::string& token, std::string& value,
-                                std::string& e) { return noNul(token, value, e); },
-                             error);
+    const auto filled = fill(
+        relative, record,
+        [](std::size_t, const std::string& token, std::string& value, std::string& e) {
+            return noNul(token, value, e);
+        },
+        error);
     if (!filled)
         return refused(error);
     const auto path = inside(context.appFolder, *filled);
     if (!path)
-        return refused("The path \"" + *filled + "\" leads out of the application's folder; it was not opened.");
+        return refused("The path \"" + *filled +
+                       "\" leads out of the application's folder; it was not opened.");
     return one(action::OpenPath{*path});
 }
 
@@ -240,33 +246,35 @@ ActionOutcome programLine(std::string_view text, const RecordRow& record,
     if (startsWithNoCase(program, "apath:")) {
         const auto path = inside(context.appFolder, program.substr(6));
         if (!path)
-            return refused("The program \"" + program + "\" lies outside the application's folder; nothing was started.");
+            return refused("The program \"" + program +
+                           "\" lies outside the application's folder; nothing was started.");
         program = path->string();
     } else if (program.find('/') != std::string::npos && program.front() != '/') {
         const auto path = inside(context.appFolder, program);
         if (!path)
-            return refused("The program \"" + program + "\" lies outside the application's folder; nothing was started.");
+            return refused("The program \"" + program +
+                           "\" lies outside the application's folder; nothing was started.");
         program = path->string();
     }
     run.program = program;
     for (std::size_t w = 1; w < words.size(); ++w) {
         std::string error;
-        const auto argument = fill(words[w], record,
-                                   [](std::size_t at, const std::string& token, std::string& value,
-                                      std::string& e) {
-                                       if (!noNul(token, value, e))
-                                           return false;
-                                       // A value that starts an argument with "-" would be read
-                                       // as an option of the program.
-                                       if (at == 0 && !value.empty() && value.front() == '-' &&
-                                           !isNumber(value)) {
-                                           e = "The value of " + token + " starts with \"-\" and would be "
-                                               "read as an option of the program; nothing was started.";
-                                           return false;
-                                       }
-                                       return true;
-                                   },
-                                   error);
+        const auto argument = fill(
+            words[w], record,
+            [](std::size_t at, const std::string& token, std::string& value, std::string& e) {
+                if (!noNul(token, value, e))
+                    return false;
+                // A value that starts an argument with "-" would be read
+                // as an option of the program.
+                if (at == 0 && !value.empty() && value.front() == '-' && !isNumber(value)) {
+                    e = "The value of " + token +
+                        " starts with \"-\" and would be "
+                        "read as an option of the program; nothing was started.";
+                    return false;
+                }
+                return true;
+            },
+            error);
         if (!argument)
             return refused(error);
         run.arguments.push_back(*argument);

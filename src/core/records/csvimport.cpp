@@ -85,8 +85,8 @@ private:
             if (name.empty()) {
                 reject(record.line, "value " + std::to_string(i + 1) + " names no column");
             } else if (found == byName.end()) {
-                reject(record.line, "no field, notes box, combo box or check box is named " +
-                                        quotedName(name));
+                reject(record.line,
+                       "no field, notes box, combo box or check box is named " + quotedName(name));
             } else if (seen[found->second]) {
                 reject(record.line, "the column " + quotedName(name) + " is named twice");
             } else {
@@ -118,7 +118,8 @@ private:
             if (c >= columns_.size())
                 continue;
             std::string reason;
-            std::optional<std::string> value = checkedRecordValue(columns_[c], record.cells[i], options_.locale, reason);
+            std::optional<std::string> value =
+                checkedRecordValue(columns_[c], record.cells[i], options_.locale, reason);
             if (!value) {
                 reject(record.line, reason);
                 rejected = true;
@@ -161,9 +162,9 @@ CsvImport importCsv(std::string_view bytes, const std::string& fileName,
     result.codePage = codePage;
     if (result.rejectedCount > 0) {
         result.records.clear();
-        const std::string lines = result.rejectedCount == 1
-                                      ? "1 line was rejected"
-                                      : std::to_string(result.rejectedCount) + " lines were rejected";
+        const std::string lines = result.rejectedCount == 1 ? "1 line was rejected"
+                                                            : std::to_string(result.rejectedCount) +
+                                                                  " lines were rejected";
         result.message = fileName + ": " + lines + "; nothing was imported";
         return result;
     }

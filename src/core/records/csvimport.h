@@ -42,7 +42,7 @@ inline constexpr std::size_t kMaxReportedLines = 1000;
 inline constexpr std::uintmax_t kMaxImportBytes = std::uintmax_t(1) << 30;
 
 struct CsvImportOptions {
-    FormulaLocale locale;  // how number fields write their numbers
+    FormulaLocale locale;   // how number fields write their numbers
     int defaultCharset = 0; // the design's character set, for files that are not UTF-8
 };
 

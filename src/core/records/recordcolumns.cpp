@@ -31,7 +31,8 @@ std::vector<RecordColumn> recordColumns(const AppData& data)
         if (f.dummyField || !onAPage(f.page))
             continue;
         const int index = static_cast<int>(i) + 1;
-        const std::string label = data.fields[i].searchLabel.empty() ? f.tag : data.fields[i].searchLabel;
+        const std::string label =
+            data.fields[i].searchLabel.empty() ? f.tag : data.fields[i].searchLabel;
         columns.push_back({{ValueKind::Field, index},
                            nameOr(label, "Field_" + std::to_string(index)),
                            std::max(0, f.maxLength),
@@ -54,11 +55,12 @@ std::vector<RecordColumn> recordColumns(const AppData& data)
         if (!onAPage(c.page))
             continue;
         const int index = static_cast<int>(i) + 1;
-        columns.push_back({{ValueKind::Combo, index},
-                           nameOr(c.tag, "Combo_Field_" + std::to_string(index)),
-                           std::max<int32_t>(0, c.maxLength),
-                           0,
-                           static_cast<int16_t>(std::clamp<int32_t>(c.tabOrder, INT16_MIN, INT16_MAX))});
+        columns.push_back(
+            {{ValueKind::Combo, index},
+             nameOr(c.tag, "Combo_Field_" + std::to_string(index)),
+             std::max<int32_t>(0, c.maxLength),
+             0,
+             static_cast<int16_t>(std::clamp<int32_t>(c.tabOrder, INT16_MIN, INT16_MAX))});
     }
     for (size_t i = 0; i < data.checkboxes.size(); ++i) {
         const Checkbox& c = data.checkboxes[i];
@@ -73,8 +75,9 @@ std::vector<RecordColumn> recordColumns(const AppData& data)
     }
     // The kinds were added in the tie order, each by index, so a stable sort by order
     // number alone gives the export order.
-    std::stable_sort(columns.begin(), columns.end(),
-                     [](const RecordColumn& a, const RecordColumn& b) { return a.order < b.order; });
+    std::stable_sort(
+        columns.begin(), columns.end(),
+        [](const RecordColumn& a, const RecordColumn& b) { return a.order < b.order; });
 
     // A name taken already (two objects with one tag) is told apart by its reference.
     std::set<std::string> taken;

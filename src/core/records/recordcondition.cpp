@@ -113,7 +113,8 @@ bool readOperand(const ScriptWord& word, const std::vector<RecordColumn>& column
         return true;
     }
     if (word.text.size() > 1 && word.text.back() == ':') {
-        if (const auto ref = ValueRef::fromToken(std::string_view(word.text).substr(0, word.text.size() - 1))) {
+        if (const auto ref =
+                ValueRef::fromToken(std::string_view(word.text).substr(0, word.text.size() - 1))) {
             operand.source = ScriptOperand::Source::Current;
             operand.ref = *ref;
             return true;
@@ -184,7 +185,8 @@ std::string ConditionEvaluator::valueOf(const ScriptOperand& operand, const Reco
 {
     switch (operand.source) {
     case ScriptOperand::Source::Record: return record.value(operand.ref);
-    case ScriptOperand::Source::Current: return current ? current->value(operand.ref) : std::string();
+    case ScriptOperand::Source::Current:
+        return current ? current->value(operand.ref) : std::string();
     case ScriptOperand::Source::RecordId: return std::to_string(record.id());
     case ScriptOperand::Source::CurrentId: return current ? std::to_string(current->id()) : "0";
     case ScriptOperand::Source::Today: return todayText_;

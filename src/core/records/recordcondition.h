@@ -61,7 +61,8 @@ public:
 
     std::string valueOf(const ScriptOperand& operand, const RecordRow& record,
                         const RecordRow* current);
-    bool matches(const ScriptCondition& condition, const RecordRow& record, const RecordRow* current);
+    bool matches(const ScriptCondition& condition, const RecordRow& record,
+                 const RecordRow* current);
     bool compare(const std::string& left, const std::string& op, const std::string& right,
                  bool pattern);
 

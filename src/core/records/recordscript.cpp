@@ -119,10 +119,12 @@ public:
     {
         for (; !atEnd() && !atWhere(); ++pos_) {
             const ScriptWord& word = words_[pos_];
-            if (word.type == ScriptWord::Type::Comma || (word.type == ScriptWord::Type::Word && word.text == "*"))
+            if (word.type == ScriptWord::Type::Comma ||
+                (word.type == ScriptWord::Type::Word && word.text == "*"))
                 continue;
             if (word.type != ScriptWord::Type::Word) {
-                error = "a column is expected, not \"" + word.text + "\"; a condition follows Where";
+                error =
+                    "a column is expected, not \"" + word.text + "\"; a condition follows Where";
                 return false;
             }
             std::size_t from = 0;
@@ -189,7 +191,8 @@ public:
                 error = "\"" + words_[pos_].text + "\" names no column that records keep";
                 return false;
             }
-            if (words_[pos_ + 1].type != ScriptWord::Type::Operator || words_[pos_ + 1].text != "=") {
+            if (words_[pos_ + 1].type != ScriptWord::Type::Operator ||
+                words_[pos_ + 1].text != "=") {
                 error = "\"=\" is expected after " + words_[pos_].text;
                 return false;
             }
@@ -245,7 +248,8 @@ bool readCommand(const CommandStart& start, const std::vector<RecordColumn>& col
     LineReader reader(words, columns);
     switch (start.kind) {
     case Kind::Select:
-        return reader.columnList(command.columns, error) && reader.where(command.where, false, error);
+        return reader.columnList(command.columns, error) &&
+               reader.where(command.where, false, error);
     case Kind::Sum:
     case Kind::SumTotal:
     case Kind::SumAdv:
@@ -266,7 +270,8 @@ bool readCommand(const CommandStart& start, const std::vector<RecordColumn>& col
         }
         return true;
     case Kind::Replace:
-        return reader.assignments(command.assignments, error) && reader.where(command.where, true, error);
+        return reader.assignments(command.assignments, error) &&
+               reader.where(command.where, true, error);
     case Kind::Id:
     case Kind::Date: return reader.nothingMore(error);
     case Kind::DateVal: return reader.operand(command.argument, error) && reader.nothingMore(error);
@@ -348,8 +353,10 @@ public:
             const auto total = sum(c, false, error);
             if (!total)
                 return false;
-            return result(c, out, c.kind == Kind::Sum ? LocaleNumberText(total->toText(), env_.locale)
-                                                      : evaluator_.formats().groupedNumber(total->toText(), 2));
+            return result(c, out,
+                          c.kind == Kind::Sum
+                              ? LocaleNumberText(total->toText(), env_.locale)
+                              : evaluator_.formats().groupedNumber(total->toText(), 2));
         }
         case Kind::SumAdv: {
             if (!env_.current) {
@@ -362,7 +369,8 @@ public:
         case Kind::Count: return result(c, out, std::to_string(count(c)));
         case Kind::CountTotal:
             return result(c, out, evaluator_.formats().groupedNumber(std::to_string(count(c)), 0));
-        case Kind::Id: return result(c, out, env_.current ? std::to_string(env_.current->id()) : "0");
+        case Kind::Id:
+            return result(c, out, env_.current ? std::to_string(env_.current->id()) : "0");
         case Kind::Date: return result(c, out, evaluator_.todayText());
         case Kind::DateVal: {
             const std::string text = argumentText(*c.argument);
@@ -415,7 +423,8 @@ private:
         eachMatch(c, [&](const RecordRow& row) {
             if (c.kind == Kind::CountTotal && !c.columns.empty()) {
                 const std::string value(trimmed(row.value(c.columns.front())));
-                const bool unchecked = c.columns.front().kind == ValueKind::Checkbox && value == "0";
+                const bool unchecked =
+                    c.columns.front().kind == ValueKind::Checkbox && value == "0";
                 if (value.empty() || unchecked)
                     return true;
             }
@@ -426,7 +435,8 @@ private:
     }
 
     // Adds the columns' values of `row`; values that are no numbers count as 0.
-    bool add(FormulaDecimal& total, const RecordCommand& c, const RecordRow& row, std::string& error)
+    bool add(FormulaDecimal& total, const RecordCommand& c, const RecordRow& row,
+             std::string& error)
     {
         for (const ValueRef& column : c.columns) {
             const auto value = ValDecimal(NormaliseNumberText(row.value(column), env_.locale));
@@ -512,7 +522,8 @@ private:
                 const RecordColumn* column = columnOf(a.target);
                 std::string reason;
                 const std::optional<std::string> value =
-                    column ? checkedRecordValue(*column, evaluator_.valueOf(a.value, row, env_.current),
+                    column ? checkedRecordValue(*column,
+                                                evaluator_.valueOf(a.value, row, env_.current),
                                                 env_.locale, reason)
                            : std::nullopt;
                 if (!value) {

@@ -19,17 +19,28 @@ class RecordUpdater;
 
 // One record command of a button script (see docs/actions.md).
 struct RecordCommand {
-    enum class Kind { Select, Sum, Replace, Count, SumTotal, SumAdv, CountTotal, Id, Date, DateVal };
+    enum class Kind {
+        Select,
+        Sum,
+        Replace,
+        Count,
+        SumTotal,
+        SumAdv,
+        CountTotal,
+        Id,
+        Date,
+        DateVal
+    };
     struct Assignment {
         ValueRef target;
         ScriptOperand value;
     };
 
     Kind kind = Kind::Count;
-    std::string line;                // as written, the title of a shown result
-    std::optional<ValueRef> target;  // "F5=SUM F3": where the result goes
-    std::vector<ValueRef> columns;   // Select, SUM, SumTotal$, SumAdv$, CountTotal$
-    std::vector<Assignment> assignments; // Replace
+    std::string line;                      // as written, the title of a shown result
+    std::optional<ValueRef> target;        // "F5=SUM F3": where the result goes
+    std::vector<ValueRef> columns;         // Select, SUM, SumTotal$, SumAdv$, CountTotal$
+    std::vector<Assignment> assignments;   // Replace
     std::optional<ScriptOperand> argument; // DateVal$
     ScriptCondition where;
 };
@@ -49,7 +60,7 @@ struct RecordScript {
 RecordScript parseRecordScript(std::string_view script, const std::vector<RecordColumn>& columns);
 
 struct ScriptEnvironment {
-    const RecordSet& records;       // the stored records, in the current order
+    const RecordSet& records; // the stored records, in the current order
     const std::vector<RecordColumn>& columns;
     const RecordRow* current = nullptr; // the record on screen; nullptr for none
     RecordUpdater* updater = nullptr;   // writes Replace; nullptr refuses it

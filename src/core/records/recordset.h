@@ -65,10 +65,7 @@ public:
     explicit SingleRecordSet(const RecordRow& row) : row_(row) {}
 
     std::size_t size() const override { return 1; }
-    void forEach(const std::function<bool(const RecordRow&)>& visit) const override
-    {
-        visit(row_);
-    }
+    void forEach(const std::function<bool(const RecordRow&)>& visit) const override { visit(row_); }
 
 private:
     const RecordRow& row_;

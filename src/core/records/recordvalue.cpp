@@ -41,8 +41,8 @@ std::optional<std::string> checkedRecordValue(const RecordColumn& column, const 
             return std::nullopt;
         }
     }
-    const bool numberField = column.ref.kind == ValueKind::Field && column.fieldFormat >= 1 &&
-                             column.fieldFormat <= 5;
+    const bool numberField =
+        column.ref.kind == ValueKind::Field && column.fieldFormat >= 1 && column.fieldFormat <= 5;
     if (numberField && !trimmed(value).empty() &&
         !StrictDecimal(NormaliseNumberText(trimmed(value), locale))) {
         reason = quotedName(column.name) + " holds numbers: \"" + value + "\" is no number";

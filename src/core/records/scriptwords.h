@@ -17,7 +17,8 @@ struct ScriptWord {
 // inside standing for one), the comparison operators (=< and => are read as <= and >=, !=
 // as <>), commas, and words between spaces. Parentheses separate words like spaces, so
 // SumTotal$(F3) reads as SumTotal$ F3. A prepared script writes every minus as "~"; it is
-// read as "-" again, in words and in quoted texts. Returns false with `error` set for a quoted text that is not closed.
+// read as "-" again, in words and in quoted texts. Returns false with `error` set for a quoted text
+// that is not closed.
 bool splitScriptWords(std::string_view line, std::vector<ScriptWord>& words, std::string& error);
 
 } // namespace qv

@@ -20,8 +20,8 @@ std::string foldCase(std::string_view text)
         }
         return folded;
     }
-    icu::UnicodeString unicode =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     std::string folded;
     unicode.foldCase(U_FOLD_CASE_DEFAULT).toUTF8String(folded);
     return folded;

@@ -52,15 +52,23 @@ TEST(ActionTextTest, TextsResolveToActions)
         {"https://example.org/q?who=F2:&id=ID:",
          "open link https://example.org/q?who=Hello%20%26%20welcome%3Fx%3D1&id=42", ""},
         {"https://www.openstreetmap.org/directions?from=F1:&to=C1:",
-         "open link https://www.openstreetmap.org/directions?from=ann%40example.org&to=Berlin%20Hbf", ""},
+         "open link "
+         "https://www.openstreetmap.org/directions?from=ann%40example.org&to=Berlin%20Hbf",
+         ""},
         // A placeholder needs no letter or digit before it, and F1: is not found in F11:.
         {"http://x.org/F11:/AF1:/F7:", "open link http://x.org/eleven/AF1:/F1%3A", ""},
-        {"www.example.org/F5:", "open link http://www.example.org/a%20b%3B%20rm%20-rf%20~%20%60x%60%20%24%28y%29", ""},
+        {"www.example.org/F5:",
+         "open link http://www.example.org/a%20b%3B%20rm%20-rf%20~%20%60x%60%20%24%28y%29", ""},
         {"mailto:F1:?Subject=F2:&body=M2:",
-         "open link mailto:ann@example.org?Subject=Hello%20%26%20welcome%3Fx%3D1&body=Line%201%0D%0ALine%202%20%C3%BC",
+         "open link "
+         "mailto:ann@example.org?Subject=Hello%20%26%20welcome%3Fx%3D1&body=Line%201%0D%0ALine%202%"
+         "20%C3%BC",
          ""},
         {"MAILTO:", "open link MAILTO:", ""},
-        {"PHP-SEND-URL", "open link http://www.example.com/form.php?Name=ann%40example.org&Town=Berlin%20Hbf&Paid=1&", ""},
+        {"PHP-SEND-URL",
+         "open link "
+         "http://www.example.com/form.php?Name=ann%40example.org&Town=Berlin%20Hbf&Paid=1&",
+         ""},
         {"APath:/", "open path /apps/Orders", ""},
         {"APath:/docs\\manual F11:.pdf", "open path /apps/Orders/docs/manual eleven.pdf", ""},
         {"APath:/F4:", "", "The path \"/../../etc/passwd\" leads out of the application's folder"},
@@ -121,9 +129,10 @@ TEST(ActionTextTest, QueryAddressNamesEveryObjectOnAPage)
     AppData design = test::invoiceDesign();
     design.fields[0].field.tag = "Customer name";
     design.fields[2].field.page = kDeletedPage;
-    EXPECT_EQ(queryAddressTemplate(design),
-              "http://www.example.com/form.php?Customer%20name=F1:&Quantity=F2:&Total=F4:&Scratch=F5:&"
-              "Delivery=C1:&Paid=K0:&");
+    EXPECT_EQ(
+        queryAddressTemplate(design),
+        "http://www.example.com/form.php?Customer%20name=F1:&Quantity=F2:&Total=F4:&Scratch=F5:&"
+        "Delivery=C1:&Paid=K0:&");
 }
 
 } // namespace

@@ -23,10 +23,11 @@ TEST(CsvFormatTest, DesignTextsBecomeSafeDelimitersAndExtensions)
         const char* wantDelimiter;
         const char* wantExtension;
     } cases[] = {
-        {",", "csv", ",", "csv"},       {"", "", ",", "csv"},         {" ; ", ".TXT", ";", "txt"},
-        {"\\t", "tsv", "\t", "tsv"},    {"TAB", "..dat", "\t", "dat"}, {"\t", "c s v", "\t", "csv"},
-        {"\"", "../x", ",", "csv"},     {"|", "my-data_1", "|", "my-data_1"},
-        {"§", "é", "§", "csv"},         {"\n", "CSV", ",", "csv"},
+        {",", "csv", ",", "csv"},      {"", "", ",", "csv"},
+        {" ; ", ".TXT", ";", "txt"},   {"\\t", "tsv", "\t", "tsv"},
+        {"TAB", "..dat", "\t", "dat"}, {"\t", "c s v", "\t", "csv"},
+        {"\"", "../x", ",", "csv"},    {"|", "my-data_1", "|", "my-data_1"},
+        {"§", "é", "§", "csv"},        {"\n", "CSV", ",", "csv"},
     };
     for (const Case& c : cases) {
         const CsvFormat format = CsvFormat::fromDesign(c.delimiter, c.extension);
@@ -41,7 +42,11 @@ TEST(CsvExportTest, HeaderAndQuotingFollowRfc4180)
     const AppData design = test::invoiceDesign();
     const auto columns = recordColumns(design);
     MemoryRecordSet records;
-    records.add().set(F(1), "Smith, \"Bob\"").set(F(2), "3").set(M(1), "two\r\nlines").set(K(0), "1");
+    records.add()
+        .set(F(1), "Smith, \"Bob\"")
+        .set(F(2), "3")
+        .set(M(1), "two\r\nlines")
+        .set(K(0), "1");
     records.add().set(F(1), " padded").set(C(1), "Post");
     const std::string text = csvText(records, columns, CsvFormat{});
     EXPECT_EQ(text, "Customer,Quantity,Price,Total,Delivery,Paid,Remarks\r\n"
@@ -73,7 +78,8 @@ TEST(CsvExportTest, EveryValueSurvivesARoundTripWithEachDelimiter)
                 std::string want = records.records()[r].value(columns[c].ref);
                 if (columns[c].ref.kind == ValueKind::Checkbox && want.empty())
                     want = "0";
-                EXPECT_EQ(read.records[r][c], want) << delimiter << " record " << r << " " << columns[c].name;
+                EXPECT_EQ(read.records[r][c], want)
+                    << delimiter << " record " << r << " " << columns[c].name;
             }
         }
     }
@@ -133,7 +139,8 @@ TEST(CsvImportTest, ARefusedFileYieldsNothingAndNamesEachLine)
         {header + std::string(41, 'x') + ",1,2,3,Post,1,x\r\nb,1234567,2,3,Post,1,x\r\n",
          {{2, "\"Customer\" has 41 characters, at most 40 fit"},
           {3, "\"Quantity\" has 7 characters, at most 6 fit"}}},
-        {header + std::string("a\0b,1,2,3,Post,1,x\r\n", 20), {{2, "\"Customer\" holds a NUL character"}}},
+        {header + std::string("a\0b,1,2,3,Post,1,x\r\n", 20),
+         {{2, "\"Customer\" holds a NUL character"}}},
         {"Customer,Colour,customer\r\na,b,c\r\n",
          {{1, "no field, notes box, combo box or check box is named \"Colour\""},
           {1, "the column \"customer\" is named twice"}}},
@@ -158,8 +165,8 @@ TEST(CsvImportTest, HeaderInAnyOrderOrNoneAtAll)
     const AppData design = test::invoiceDesign();
     const auto columns = recordColumns(design);
     // Named columns in any order and case; the others stay empty (a check box unchecked).
-    CsvImport read = importCsv("\xEF\xBB\xBF PAID ;customer\nyes;Jones\n\n-1;\"Smith; Ltd\"\n", "h.csv",
-                               columns, CsvFormat{";", "csv"});
+    CsvImport read = importCsv("\xEF\xBB\xBF PAID ;customer\nyes;Jones\n\n-1;\"Smith; Ltd\"\n",
+                               "h.csv", columns, CsvFormat{";", "csv"});
     ASSERT_TRUE(read.ok) << read.message;
     ASSERT_EQ(read.records.size(), 2u);
     EXPECT_EQ(read.records[0], (std::vector<std::string>{"Jones", "", "", "", "", "1", ""}));
@@ -168,12 +175,14 @@ TEST(CsvImportTest, HeaderInAnyOrderOrNoneAtAll)
     // Without names the values come in export order, from the first line on.
     read = importCsv("Jones,2,\"1,000.50\",,Post,0,\n", "n.csv", columns, CsvFormat{});
     ASSERT_TRUE(read.ok) << read.message;
-    EXPECT_EQ(read.records[0], (std::vector<std::string>{"Jones", "2", "1,000.50", "", "Post", "0", ""}));
+    EXPECT_EQ(read.records[0],
+              (std::vector<std::string>{"Jones", "2", "1,000.50", "", "Post", "0", ""}));
 
     // A locale that writes a decimal comma reads its own numbers.
     CsvImportOptions german;
     german.locale = FormulaLocale::fromIcu("de_DE");
-    read = importCsv("Quantity;Price\n2;1.000,50\n", "de.csv", columns, CsvFormat{";", "csv"}, german);
+    read =
+        importCsv("Quantity;Price\n2;1.000,50\n", "de.csv", columns, CsvFormat{";", "csv"}, german);
     EXPECT_TRUE(read.ok) << read.message;
 
     read = importCsv("Customer\r\n", "empty.csv", columns, CsvFormat{});

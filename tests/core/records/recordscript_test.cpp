@@ -100,13 +100,18 @@ TEST_F(RecordScriptTest, ScriptsThatDoNotReadRunNothing)
         const char* error;
     } cases[] = {
         {"Replace F2=5", "Line 1 of the script: Where and a condition are needed."},
-        {"F1=F2\nSelect F1 Where F2", "Line 2 of the script: a comparison is incomplete at the end of the line."},
-        {"Count Where F1='abc", "Line 1 of the script: the text that starts with 'abc has no closing quote."},
+        {"F1=F2\nSelect F1 Where F2",
+         "Line 2 of the script: a comparison is incomplete at the end of the line."},
+        {"Count Where F1='abc",
+         "Line 1 of the script: the text that starts with 'abc has no closing quote."},
         {"SUM Where F1=1", "Line 1 of the script: a column to add up is needed."},
         {"Count Where F5>1", "Line 1 of the script: F5 is not kept in the records."},
-        {"Count Where Colour='red'", "Line 1 of the script: \"Colour\" names no column and is no number; quote a text."},
-        {"Count Where F1 LIKE 'x'", "Line 1 of the script: \"LIKE\" is no comparison (=, <>, <, >, <=, >=)."},
-        {"Select F1 F2>3", "Line 1 of the script: a column is expected, not \">\"; a condition follows Where."},
+        {"Count Where Colour='red'",
+         "Line 1 of the script: \"Colour\" names no column and is no number; quote a text."},
+        {"Count Where F1 LIKE 'x'",
+         "Line 1 of the script: \"LIKE\" is no comparison (=, <>, <, >, <=, >=)."},
+        {"Select F1 F2>3",
+         "Line 1 of the script: a column is expected, not \">\"; a condition follows Where."},
         {"Count Where F1=1 AND", "Line 1 of the script: a comparison is missing after AND."},
         {"Date$ F1", "Line 1 of the script: nothing may follow, but \"F1\" does."},
         {"CountTotal$ F1 F2", "Line 1 of the script: CountTotal$ counts one column at most."},
@@ -146,7 +151,8 @@ TEST_F(RecordScriptTest, ReplaceWritesEveryMatchOrNothing)
     // A check box takes yes and no as 1 and 0; a later command sees the change.
     got = run("Replace Paid='yes' Where ID=2\nCount Where Paid=1");
     EXPECT_EQ(got.error, "");
-    EXPECT_EQ(got.actions, (std::vector<std::string>{"records changed: 1", "show Count Where Paid=1: 3"}));
+    EXPECT_EQ(got.actions,
+              (std::vector<std::string>{"records changed: 1", "show Count Where Paid=1: 3"}));
 
     const RecordScript parsed = parseRecordScript("Replace F2=1 Where ID=1", columns);
     ScriptEnvironment readOnly{records, columns, current, nullptr, FormulaLocale{}, kToday};
@@ -163,12 +169,19 @@ TEST_F(RecordScriptTest, NumbersAndDatesCompareAsWhatTheyAre)
         const char* right;
         bool holds;
     } cases[] = {
-        {"10", ">", "9", true},          {"1,000.00", "=", "1000", true},  {"abc", "<", "ABD", true},
-        {"Straße", "=", "STRASSE", true}, {"", "=", "0", false},           {"3/12/2024", "<", "12/1/2023", false},
-        {"3/12/2024", ">", "2024-01-31", true}, {"10", "<>", "10.0", false}, {"b", ">=", "B", true},
+        {"10", ">", "9", true},
+        {"1,000.00", "=", "1000", true},
+        {"abc", "<", "ABD", true},
+        {"Straße", "=", "STRASSE", true},
+        {"", "=", "0", false},
+        {"3/12/2024", "<", "12/1/2023", false},
+        {"3/12/2024", ">", "2024-01-31", true},
+        {"10", "<>", "10.0", false},
+        {"b", ">=", "B", true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(evaluator.compare(c.left, c.op, c.right, false), c.holds) << c.left << c.op << c.right;
+        EXPECT_EQ(evaluator.compare(c.left, c.op, c.right, false), c.holds)
+            << c.left << c.op << c.right;
 }
 
 } // namespace
