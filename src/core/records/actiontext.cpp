@@ -369,8 +369,12 @@ ActionOutcome resolveActionText(std::string_view text, const RecordRow& record,
         return one(action::AskRecordNumber{});
     if (const auto command = navigationOf(text))
         return one(action::Navigate{*command});
-    if (folded == "php-send-url")
+    if (folded == "php-send-url") {
+        if (context.queryAddress.empty())
+            return refused(
+                "PHP-SEND-URL has no query address in this application; nothing was sent.");
         return webLink(context.queryAddress, record);
+    }
     if (startsWithNoCase(text, "mailto:"))
         return mailLink(text, record);
     if (hasWebScheme(text))

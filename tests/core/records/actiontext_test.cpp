@@ -101,6 +101,8 @@ TEST(ActionTextTest, TextsResolveToActions)
 TEST(ActionTextTest, ProgramsGetTheApplicationFolderToWorkIn)
 {
     const MemoryRecordSet::Record record = hostileRecord();
+    EXPECT_EQ(resolveActionText("PHP-SEND-URL", record, {"/apps/Orders", ""}).error,
+              "PHP-SEND-URL has no query address in this application; nothing was sent.");
     const ActionOutcome outcome = resolveActionText("report F11:", record, {"/apps/Orders", ""});
     ASSERT_EQ(outcome.actions.size(), 1u);
     const auto& run = std::get<action::RunProgram>(outcome.actions[0]);
