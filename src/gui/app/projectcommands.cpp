@@ -174,8 +174,10 @@ QString ProjectCommands::chooseSavePath()
     dialog.setOption(QFileDialog::DontConfirmOverwrite); // message 226 asks instead
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setLabelText(QFileDialog::Accept, l.text(text::SaveAsButton, "Save"));
+    // Offer the project's own name; never the start template's, which New Project reads.
     const QFileInfo current(QString::fromStdString(window_.document().projectPath));
-    dialog.selectFile(current.fileName());
+    if (current.fileName() != QStringLiteral("Default.baf"))
+        dialog.selectFile(current.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const std::string target =
