@@ -262,6 +262,24 @@ private slots:
         QCOMPARE(dd.value(QStringLiteral("Settings/XTempWindow")).toString(), QStringLiteral("2250"));
     }
 
+    void everyShippedExampleOpensFromTheChooser()
+    {
+        commands().showTemplates();
+        QListWidget* list = commands().templateChooser()->list();
+        QStringList titles;
+        for (int row = 0; row < list->count(); ++row) {
+            list->setCurrentRow(row);
+            QVERIFY2(!commands().templateChooser()->preview()->pixmap().isNull(),
+                     qPrintable(list->item(row)->text()));
+            emit list->itemActivated(list->item(row));
+            QCOMPARE(window_->document().projectPath, list->item(row)->text().toStdString());
+            titles.append(QString::fromStdString(window_->document().settings.windowTitle));
+        }
+        titles.sort();
+        QCOMPARE(titles, (QStringList{QStringLiteral("Contacts"), QStringLiteral("Inventory"),
+                                      QStringLiteral("Invoice"), QStringLiteral("Order Form")}));
+    }
+
     void everyControlHasANameForTheKeyboardAndScreenReaders()
     {
         window_->show();
