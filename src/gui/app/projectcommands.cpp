@@ -82,8 +82,9 @@ void ProjectCommands::refreshRecentMenu()
         const QString path = QString::fromStdString(entries[static_cast<size_t>(i)]);
         QAction* action = recent_[static_cast<size_t>(i)];
         // "&1 /path": a digit to reach it by keyboard; "&" in the path is shown as it is.
-        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        action->setText(path.isEmpty() ? QString()
+                                       : QStringLiteral("&%1 %2").arg(i + 1).arg(QString(path).replace(
+                                             QLatin1Char('&'), QStringLiteral("&&"))));
         action->setVisible(!path.isEmpty());
     }
 }
