@@ -1,8 +1,11 @@
 #include "modaldriver.h"
 
+#include "app/languagemenu.h"
 #include "app/mainwindow.h"
 #include "app/projectcommands.h"
 #include "app/projectprogress.h"
+#include "dialogs/languageeditor.h"
+#include "dialogs/setlanguagedialog.h"
 #include "dialogs/templatechooser.h"
 #include "document/projectfile.h"
 
@@ -284,9 +287,15 @@ private slots:
     {
         window_->show();
         commands().showTemplates();
+        LanguageMenu* languages = window_->findChild<LanguageMenu*>();
+        languages->showCommonLabels();
+        SetLanguageDialog setLanguage(window_->session().languageNames, QStringLiteral("Set Language..."));
+        setLanguage.show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         for (QWidget* top : {static_cast<QWidget*>(window_.get()),
-                             static_cast<QWidget*>(commands().templateChooser())}) {
+                             static_cast<QWidget*>(commands().templateChooser()),
+                             static_cast<QWidget*>(languages->editor()),
+                             static_cast<QWidget*>(&setLanguage)}) {
             for (QWidget* widget : top->findChildren<QWidget*>()) {
                 if (!widget->isVisibleTo(top) || widget->focusPolicy() == Qt::NoFocus)
                     continue;

@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace qv::gui {
 
 namespace {

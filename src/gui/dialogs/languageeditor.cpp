@@ -110,6 +110,8 @@ void LanguageEditor::showRows()
         if (text->text() != QString::fromStdString(table_.text(entry)))
             text->setText(QString::fromStdString(table_.text(entry)));
         text->setAccessibleName(QStringLiteral("%1 %2").arg(textHeading_->text(), number));
+        // The reference box is skipped by Tab; a screen reader reads it with the entry.
+        text->setAccessibleDescription(QString::fromStdString(english_.text(entry)));
     }
     filling_ = false;
 }
