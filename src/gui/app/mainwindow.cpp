@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace qv::gui {
@@ -52,6 +53,9 @@ MainWindow::MainWindow(DesignerSession session, QWidget* parent)
 
     commands_ = std::make_unique<ProjectCommands>(*this);
     commands_->addTo(*menuBar());
+    QToolBar* fileBar = addToolBar(QStringLiteral("Project"));
+    fileBar->setObjectName(QStringLiteral("ProjectBar"));
+    commands_->addButtonsTo(*fileBar);
     languageMenu_ = std::make_unique<LanguageMenu>(*this);
     languageMenu_->addTo(*menuBar());
     connect(language_.get(), &UiLanguage::changed, this, &MainWindow::applyLanguage);
@@ -60,7 +64,7 @@ MainWindow::MainWindow(DesignerSession session, QWidget* parent)
     documentReplaced();
     const QSizeF surface = scene_->surfaceSize();
     resize(std::max(640, static_cast<int>(surface.width()) + 40),
-           std::max(480, static_cast<int>(surface.height()) + 100));
+           std::max(480, static_cast<int>(surface.height()) + 150));
     restoreWindowPosition(*this, *designerSettings(), kLeftKey, kTopKey, kDefaultPositionTwips);
 }
 

@@ -18,6 +18,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
 
 namespace qv::gui {
 
@@ -62,6 +64,16 @@ void ProjectCommands::addTo(QMenuBar& bar)
     retranslate();
 }
 
+void ProjectCommands::addButtonsTo(QToolBar& bar)
+{
+    const QStyle* style = bar.style();
+    openButton_ = bar.addAction(style->standardIcon(QStyle::SP_DialogOpenButton), QString(), this,
+                                &ProjectCommands::openProject);
+    saveButton_ = bar.addAction(style->standardIcon(QStyle::SP_DialogSaveButton), QString(), this,
+                                [this] { save(false); });
+    retranslate();
+}
+
 void ProjectCommands::retranslate()
 {
     const UiLanguage& l = window_.language();
@@ -72,6 +84,16 @@ void ProjectCommands::retranslate()
     saveAs_->setText(l.text(4, "Sav&e Project As..."));
     templates_->setText(l.text(286, "Templates") + QStringLiteral("..."));
     exit_->setText(l.text(5, "E&xit"));
+    if (openButton_ != nullptr) {
+        // Icon-only buttons: the tool tip is also what a screen reader names them by.
+        // The icon text is set too: Qt's default would drop a trailing "...".
+        for (auto [button, caption] : {std::pair{openButton_, l.text(28, "Open Project..")},
+                                       std::pair{saveButton_, l.text(29, "Save Project...")}}) {
+            button->setText(caption);
+            button->setIconText(caption);
+            button->setToolTip(caption);
+        }
+    }
     refreshRecentMenu();
 }
 

@@ -12,6 +12,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QToolBar;
 
 namespace qv::gui {
 
@@ -30,6 +31,8 @@ public:
 
     // Adds the File menu to the menu bar.
     void addTo(QMenuBar& bar);
+    // Adds the "Open Project.." and "Save Project..." buttons to a tool bar.
+    void addButtonsTo(QToolBar& bar);
     void retranslate();
 
     void newProject();
@@ -65,6 +68,8 @@ private:
     QAction* saveAs_ = nullptr;
     QAction* templates_ = nullptr;
     QAction* exit_ = nullptr;
+    QAction* openButton_ = nullptr;
+    QAction* saveButton_ = nullptr;
     std::array<QAction*, kRecentProjectCount> recent_{};
     QPointer<TemplateChooser> chooser_;
 };
