@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -100,6 +101,23 @@ private slots:
         });
         QVERIFY(!asked);
         QCOMPARE(again.languageName, QStringLiteral("Swedish"));
+    }
+
+    void aSecondCopyDoesNotAskWhileTheFirstIsRunning()
+    {
+        QTemporaryDir folder;
+        const QString app = folder.filePath(QStringLiteral("app"));
+        QDir().mkpath(app);
+        QLockFile first(app + QStringLiteral("/quorvalle.lock"));
+        QVERIFY(first.tryLock(0));
+        bool asked = false;
+        const DesignerSession second = startDesigner(app, QString(), [&asked](const QStringList&) {
+            asked = true;
+            return QString();
+        });
+        QVERIFY(!asked);
+        QVERIFY2(second.fatalError.contains(QStringLiteral("Another copy")),
+                 qPrintable(second.fatalError));
     }
 
     void switchingTheLanguageChangesEveryOpenWindow()
