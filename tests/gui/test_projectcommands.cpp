@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -28,13 +29,18 @@ using namespace qv::gui;
 
 namespace {
 
-// Picks `path` in the file dialog that opens next.
+// Types `path` into the file dialog that opens next and presses its button. The dialog
+// reads its folder in the background and may select something when it is done, so the
+// name is typed once that has settled.
 void chooseInFileDialog(const QString& path)
 {
     test::whenModalOpens("QFileDialog", [path](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog != nullptr);
-        dialog->selectFile(path);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name != nullptr);
+        QTest::qWait(100);
+        name->setText(path);
         static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, as the Open button
     });
 }
@@ -192,12 +198,13 @@ private slots:
         window_ = std::make_unique<MainWindow>(startDesigner(appFolder(), QString()));
         window_->show();
         bool asked = false;
-        test::whenModalOpens("QWidget", [&asked](QWidget* modal) {
+        QPointer<QTimer> watch = test::whenModalOpens("QWidget", [&asked](QWidget* modal) {
             asked = true;
             modal->close();
         });
         QVERIFY(window_->close());
         QTest::qWait(50);
+        delete watch.data();
         QVERIFY(!asked);
     }
 
