@@ -2,6 +2,8 @@
 #include "canvas/designscene.h"
 #include "document/projectfile.h"
 
+#include <QDate>
+#include <QDir>
 #include <QGraphicsItem>
 #include <QGraphicsView>
 #include <QPushButton>
@@ -68,6 +70,24 @@ private slots:
         second->click();
         QCOMPARE(window.document().currentPage, 1);
         QCOMPARE(objects(), 2); // field 2 and the label
+    }
+
+    void relativeProjectPathIsRememberedAbsolute()
+    {
+        QTemporaryDir folder;
+        ProjectDocument doc;
+        QVERIFY(saveProjectFile(doc, folder.filePath(QStringLiteral("O.baf")).toStdString()).ok);
+        const QString here = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        DesignerSession session =
+            startDesigner(folder.filePath(QStringLiteral("app")), QStringLiteral("O.baf"));
+        QDir::setCurrent(here);
+        const std::string absolute = folder.filePath(QStringLiteral("O.baf")).toStdString();
+        QCOMPARE(session.ini.recentProjects[0], absolute);
+        QCOMPARE(session.document.projectPath, absolute);
+        QCOMPARE(session.dateStamps.size(), 5);
+        QVERIFY(session.dateStamps[4].startsWith(QString::number(QDate::currentDate().year())));
+        QVERIFY(!session.fontFamilies.isEmpty());
     }
 
     void unreadableProjectFallsBackWithAMessage()

@@ -1,8 +1,11 @@
-// Writes the example project data/Examples/Orders.baf with the project writer: a small
+// Writes the example projects of data/Examples with the project writer. Orders.baf: a small
 // order form over two pages, with formulas, a combo box, a memo, a check box, a button,
-// shapes, function-key texts, an About text, version texts and a report.
-//   qv_make_example DATA_DIR
+// shapes, function-key texts, an About text, version texts and a report; Contacts.baf,
+// Invoice.baf and Inventory.baf: see examples.cpp. Run from the source folder, so that the
+// stored help-file names stay the same wherever the tree is:
+//   qv_make_example data
 #include "document/projectfile.h"
+#include "examples.h"
 #include "document/units.h"
 
 #include <fstream>
@@ -180,12 +183,22 @@ int main(int argc, char* argv[])
     report.report.labels = {heading, customer};
     d.reportSlots.push_back(report);
 
-    const std::filesystem::path target = data / "Examples" / "Orders.baf";
-    const qv::ProjectWriteResult written = qv::saveProjectFile(d, target);
-    if (!written.ok) {
-        std::cerr << "qv_make_example: " << written.message << '\n';
-        return 1;
+    struct Example {
+        const char* file;
+        qv::ProjectDocument document;
+    };
+    Example examples[] = {{"Orders.baf", std::move(d)},
+                          {"Contacts.baf", qv::examples::contactsExample(data)},
+                          {"Invoice.baf", qv::examples::invoiceExample(data)},
+                          {"Inventory.baf", qv::examples::inventoryExample(data)}};
+    for (Example& example : examples) {
+        const std::filesystem::path target = data / "Examples" / example.file;
+        const qv::ProjectWriteResult written = qv::saveProjectFile(example.document, target);
+        if (!written.ok) {
+            std::cerr << "qv_make_example: " << written.message << '\n';
+            return 1;
+        }
+        std::cout << target.string() << '\n';
     }
-    std::cout << target.string() << '\n';
     return 0;
 }

@@ -185,7 +185,9 @@ void readBody(RecordReader& reader, ProjectDocument& document, const ProjectRead
     readFull(w, document.fields, [](ReadWalker& ww, Field& f) { layout::field(ww, f); });
     readTwoPass(w, document.titles, [](ReadWalker& ww, Title& t) {
         layout::title(ww, t);
-        if (trimmed(t.caption).empty())
+        // A hidden label (the reserved date and record-number labels before they are
+        // placed) is empty on purpose; only one the user would see is named.
+        if (t.visible && trimmed(t.caption).empty())
             t.caption = kBlankTitleCaption;
     });
     readFull(w, document.combos, [](ReadWalker& ww, Combo& c) {

@@ -1,6 +1,8 @@
 #include "document/recentprojects.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace qv {
 
@@ -16,16 +18,30 @@ std::string_view fileNameOf(std::string_view path)
 
 } // namespace
 
+std::string recentProjectPath(std::string_view path)
+{
+    if (path.empty()) {
+        return {};
+    }
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(path), ec);
+    if (ec) {
+        absolute = std::filesystem::path(path);
+    }
+    return absolute.lexically_normal().string();
+}
+
 bool addRecentProject(RecentProjects& entries, std::string_view openedPath)
 {
     if (openedPath.empty() || fileNameOf(openedPath) == "Default.baf") {
         return false;
     }
-    if (std::find(entries.begin(), entries.end(), openedPath) != entries.end()) {
+    const std::string entry = recentProjectPath(openedPath);
+    if (std::find(entries.begin(), entries.end(), entry) != entries.end()) {
         return false;
     }
     std::move_backward(entries.begin(), entries.end() - 1, entries.end());
-    entries.front() = std::string(openedPath);
+    entries.front() = entry;
     return true;
 }
 

@@ -1,16 +1,42 @@
 #include "document/startproject.h"
 
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
 namespace qv {
 
-EmptyProjectWriter emptyProjectWriter()
+namespace fs = std::filesystem;
+
+void loadDefaultIcon(const StartupFiles& files, AppSettings& settings,
+                     std::vector<std::string>& messages)
 {
-    return [](const std::filesystem::path& path, std::string& error) {
-        ProjectDocument empty;
-        const ProjectWriteResult written = saveProjectFile(empty, path);
-        if (!written.ok)
-            error = written.message;
-        return written.ok;
-    };
+    std::ifstream in(files.defaultIcon, std::ios::binary);
+    std::vector<uint8_t> bytes;
+    if (in)
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (bytes.empty()) {
+        messages.push_back("The default application icon '" + files.defaultIcon.string() +
+                           "' cannot be read; new projects get the program's own icon");
+        return;
+    }
+    settings.iconBytes = std::move(bytes);
+    settings.iconFilePath = files.defaultIcon.filename().string();
+}
+
+void createStartTemplate(StartupFiles& files, const ProjectDocument& current)
+{
+    std::error_code ec;
+    if (fs::symlink_status(files.defaultProject, ec).type() != fs::file_type::not_found)
+        return;
+    ProjectDocument copy = current; // saving renames the document; the open one keeps its name
+    const ProjectWriteResult written = saveProjectFile(copy, files.defaultProject);
+    if (written.ok) {
+        files.defaultProjectCreated = true;
+    } else {
+        files.messages.push_back("Cannot create the start template '" +
+                                 files.defaultProject.string() + "': " + written.message);
+    }
 }
 
 StartProject openStartProject(const StartupFiles& files, const std::string& commandLinePath)

@@ -1,29 +1,39 @@
 #include "app/mainwindow.h"
 
+#include "app/languagemenu.h"
+#include "app/projectcommands.h"
+#include "app/projectprogress.h"
+#include "app/uilanguage.h"
+#include "app/windowplacement.h"
 #include "canvas/designscene.h"
-#include "designer/projectpaths.h"
-#include "document/projectfile.h"
+#include "dialogs/languageeditor.h"
+#include "dialogs/templatechooser.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace qv::gui {
 
 namespace {
 const QString kProgramTitle = QStringLiteral("Quorvalle Developer 21");
-}
+const QString kLeftKey = QStringLiteral("Form1Left");
+const QString kTopKey = QStringLiteral("Form1Top");
+constexpr double kDefaultPositionTwips = 1;
+} // namespace
 
 MainWindow::MainWindow(DesignerSession session, QWidget* parent)
     : QMainWindow(parent), session_(std::move(session))
 {
+    setObjectName(QStringLiteral("Form1"));
+    language_ = std::make_unique<UiLanguage>(session_.language, session_.languageName);
     scene_ = std::make_unique<DesignScene>(session_.document);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -34,34 +44,31 @@ MainWindow::MainWindow(DesignerSession session, QWidget* parent)
     view_ = new QGraphicsView(scene_.get(), central);
     view_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     view_->setBackgroundBrush(QColor(96, 96, 96));
+    view_->setAccessibleName(QStringLiteral("Design page"));
     layout->addWidget(pageBar);
     layout->addWidget(view_, 1);
     setCentralWidget(central);
-    buildMenus();
+    progress_ = new ProjectProgress(this);
+    statusBar()->addPermanentWidget(progress_);
+
+    commands_ = std::make_unique<ProjectCommands>(*this);
+    commands_->addTo(*menuBar());
+    QToolBar* fileBar = addToolBar(QStringLiteral("Project"));
+    fileBar->setObjectName(QStringLiteral("ProjectBar"));
+    commands_->addButtonsTo(*fileBar);
+    languageMenu_ = std::make_unique<LanguageMenu>(*this);
+    languageMenu_->addTo(*menuBar());
+    connect(language_.get(), &UiLanguage::changed, this, &MainWindow::applyLanguage);
+    applyLanguage();
+
     documentReplaced();
     const QSizeF surface = scene_->surfaceSize();
     resize(std::max(640, static_cast<int>(surface.width()) + 40),
-           std::max(480, static_cast<int>(surface.height()) + 100));
+           std::max(480, static_cast<int>(surface.height()) + 150));
+    restoreWindowPosition(*this, *designerSettings(), kLeftKey, kTopKey, kDefaultPositionTwips);
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::buildMenus()
-{
-    const DesignerSession& s = session_;
-    QMenu* file = menuBar()->addMenu(s.text(37, "&File"));
-    file->addAction(s.text(1, "&New Project"), this, &MainWindow::newProject);
-    file->addAction(s.text(2, "&Open Project"), QKeySequence::Open, this, &MainWindow::openProject);
-    file->addAction(s.text(3, "S&ave Project"), QKeySequence::Save, this, [this] { save(false); });
-    file->addAction(s.text(4, "Sav&e Project As..."), this, [this] { save(true); });
-    file->addSeparator();
-    for (int i = 0; i < kRecentProjectCount; ++i)
-        recentActions_[static_cast<size_t>(i)] =
-            file->addAction(QString(), this, [this, i] { openRecent(i); });
-    file->addSeparator();
-    file->addAction(s.text(5, "E&xit"), this, &MainWindow::exitProgram);
-    refreshRecentMenu();
-}
 
 void MainWindow::buildPageButtons(QWidget* bar)
 {
@@ -77,6 +84,12 @@ void MainWindow::buildPageButtons(QWidget* bar)
     layout->addStretch(1);
 }
 
+void MainWindow::applyLanguage()
+{
+    commands_->retranslate();
+    languageMenu_->retranslate();
+}
+
 void MainWindow::showPage(int page)
 {
     session_.document.currentPage = page;
@@ -85,12 +98,24 @@ void MainWindow::showPage(int page)
         pageButtons_[static_cast<size_t>(i)]->setChecked(i == page);
 }
 
-void MainWindow::documentReplaced()
+void MainWindow::replaceDocument(ProjectDocument document)
+{
+    session_.document = std::move(document);
+    documentReplaced();
+}
+
+void MainWindow::documentChanged()
 {
     const AppSettings& a = session_.document.settings;
     for (int i = 0; i < kPageCount; ++i)
         pageButtons_[static_cast<size_t>(i)]->setText(
             QString::fromStdString(a.pageButtonCaptions[static_cast<size_t>(i)]));
+    scene_->reload();
+}
+
+void MainWindow::documentReplaced()
+{
+    documentChanged();
     showPage(0);
     updateCaption();
 }
@@ -101,129 +126,24 @@ void MainWindow::updateCaption()
     setWindowTitle(path.isEmpty() ? kProgramTitle : path + QStringLiteral(" : ") + kProgramTitle);
 }
 
-void MainWindow::refreshRecentMenu()
+void MainWindow::endProgram()
 {
-    for (int i = 0; i < kRecentProjectCount; ++i) {
-        const std::string& path = session_.ini.recentProjects[static_cast<size_t>(i)];
-        QAction* action = recentActions_[static_cast<size_t>(i)];
-        action->setText(QString::fromStdString(path));
-        action->setVisible(!path.empty());
-    }
-}
-
-bool MainWindow::load(const QString& path, bool keepDefaultFont)
-{
-    ProjectReadOptions options;
-    options.pictureWorkFolder = session_.files.pictureFolder;
-    options.keepDefaultFont = keepDefaultFont;
-    options.currentDefaultFont = session_.document.settings.defaultFontName;
-    ProjectReadResult read = readProjectFile(path.toStdString(), options);
-    if (!read.ok()) {
-        const QString message = read.error == ProjectReadError::NotAProject
-                                    ? session_.text(229, "This file is not a project file.") +
-                                          QStringLiteral("\n") +
-                                          QString::fromStdString(read.message)
-                                    : QString::fromStdString(read.message);
-        QMessageBox::warning(this, kProgramTitle, message);
-        return false;
-    }
-    for (const std::string& warning : read.warnings)
-        statusBar()->showMessage(QString::fromStdString(warning), 8000);
-    session_.document = std::move(read.document);
-    documentReplaced();
-    return true;
-}
-
-void MainWindow::newProject()
-{
-    if (!askToSaveChanges())
-        return;
-    load(QString::fromStdString(session_.files.defaultProject.string()), true);
-}
-
-void MainWindow::openProject()
-{
-    if (!askToSaveChanges())
-        return;
-    const QString path = QFileDialog::getOpenFileName(
-        this, session_.text(2, "&Open Project").remove(QLatin1Char('&')), QString(),
-        QStringLiteral("Projects (*.baf *.ddf)"));
-    if (path.isEmpty() || !load(path, false))
-        return;
-    savePath_ = path.toStdString();
-    session_.rememberRecent(savePath_);
-    refreshRecentMenu();
-}
-
-void MainWindow::openRecent(int index)
-{
-    const std::string path = session_.ini.recentProjects[static_cast<size_t>(index)];
-    if (!QFileInfo::exists(QString::fromStdString(path)) || !askToSaveChanges())
-        return;
-    if (load(QString::fromStdString(path), false))
-        savePath_ = path;
-}
-
-bool MainWindow::save(bool saveAs)
-{
-    std::string target = savePath_;
-    if (saveAs || saveNeedsDialog(savePath_)) {
-        const QString chosen = QFileDialog::getSaveFileName(
-            this, session_.text(183, "Save Project As"),
-            QString::fromStdString(session_.document.projectPath),
-            QStringLiteral("Projects (*.baf)"), nullptr, QFileDialog::DontConfirmOverwrite);
-        if (chosen.isEmpty())
-            return false;
-        target = withProjectExtension(chosen.toStdString());
-        if (QFileInfo::exists(QString::fromStdString(target))) {
-            const QString question = QString::fromStdString(replaceQuestion(
-                session_.text(226, "The file * already exists. Do you want to replace it?")
-                    .toStdString(),
-                target));
-            if (QMessageBox::question(this, kProgramTitle, question,
-                                      QMessageBox::Yes | QMessageBox::No,
-                                      QMessageBox::No) != QMessageBox::Yes)
-                return false;
-        }
-    }
-    showPage(0);
-    statusBar()->showMessage(tr("Saving..."));
-    const ProjectWriteResult result = saveProjectFile(session_.document, target);
-    statusBar()->clearMessage();
-    if (!result.ok) {
-        QMessageBox::warning(this, kProgramTitle, QString::fromStdString(result.message));
-        return false;
-    }
-    for (const std::string& warning : result.warnings)
-        QMessageBox::information(this, kProgramTitle, QString::fromStdString(warning));
-    savePath_ = target;
-    updateCaption();
-    return true;
-}
-
-bool MainWindow::askToSaveChanges()
-{
-    if (session_.document.modified != 1)
-        return true;
-    const auto answer = QMessageBox::question(
-        this, kProgramTitle, session_.text(65, "Do you want to save the changes?"),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
-    if (answer == QMessageBox::Cancel)
-        return false;
-    return answer == QMessageBox::No || save(false);
-}
-
-void MainWindow::exitProgram()
-{
+    endingWithoutShutdown_ = true;
     close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (askToSaveChanges())
+    if (endingWithoutShutdown_) {
         event->accept();
-    else
+        return;
+    }
+    if (!commands_->askToSaveChanges()) {
         event->ignore();
+        return;
+    }
+    storeWindowPosition(*this, *designerSettings(), kLeftKey, kTopKey);
+    event->accept();
 }
 
 void MainWindow::reportStartupMessages()

@@ -166,6 +166,7 @@ TEST(RecentProjectsTest, OpenedPathMovesToTheTopOnce)
          {"/MyDefault.baf", "/1.baf", "/2.baf", "/3.baf", "/4.baf"},
          true},
         {"empty path", full, "", full, false},
+        {"the same file by another name", full, "/tmp/../3.baf", full, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -173,6 +174,18 @@ TEST(RecentProjectsTest, OpenedPathMovesToTheTopOnce)
         EXPECT_EQ(addRecentProject(entries, c.opened), c.changed);
         EXPECT_EQ(entries, c.after);
     }
+}
+
+TEST(RecentProjectsTest, RelativePathsAreStoredAbsolute)
+{
+    // A project named on the command line as "O.baf" must still be found from any folder.
+    const std::string here = std::filesystem::current_path().string();
+    RecentProjects entries;
+    EXPECT_TRUE(addRecentProject(entries, "O.baf"));
+    EXPECT_EQ(entries[0], (std::filesystem::path(here) / "O.baf").string());
+    EXPECT_FALSE(addRecentProject(entries, "./O.baf"));
+    EXPECT_FALSE(addRecentProject(entries, entries[0]));
+    EXPECT_EQ(entries[1], "");
 }
 
 } // namespace

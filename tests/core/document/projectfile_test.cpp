@@ -130,12 +130,14 @@ TEST(ProjectFile, ReaderMendsBlankTitlesAndZeroImageOptions)
 {
     ProjectDocument doc;
     doc.titles[doc.titles.append()].caption = "   ";
+    doc.titles[doc.titles.append()].visible = false; // a reserved label not placed yet
     ReportSlot slot{"R", {}, false};
     slot.report.images.resize(1);
     slot.report.images[0].imageOption = 0;
     doc.reportSlots.push_back(slot);
     const ProjectDocument loaded = decode(encode(doc));
     EXPECT_EQ(loaded.titles[1].caption, "This Blank Label Was Found, Just Delete Me");
+    EXPECT_EQ(loaded.titles[2].caption, "");
     EXPECT_EQ(loaded.reportSlots[1].report.images[0].imageOption, 1);
 }
 
