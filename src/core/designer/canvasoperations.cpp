@@ -1,6 +1,7 @@
 #include "designer/canvasoperations.h"
 
 #include "designer/objectdeletion.h"
+#include "designer/pagesize.h"
 
 #include <algorithm>
 #include <cmath>
@@ -119,12 +120,22 @@ void releaseObject(Designer& d, ObjectRef ref)
     d.undoStack().closeMerge();
 }
 
+bool setTitleCaption(Designer& d, int index, const std::string& caption)
+{
+    const ProjectDocument& doc = d.document();
+    if (!doc.titles.contains(index) || isDeleted(doc.titles[index]) ||
+        doc.titles[index].caption == caption)
+        return false;
+    d.change("Label Text", [&](DocumentEdit& e) { e.touch<Title>(index).caption = caption; });
+    return true;
+}
+
 bool nudgeSelection(Designer& d, NudgeKey key)
 {
     const auto ref = d.selection().single();
     if (!ref)
         return false;
-    const CanvasSettings& c = d.canvas();
+    const SurfacePixels c = pageSurface(d.document().settings);
     bool moved = false;
     d.change(
         "Nudge",
@@ -188,8 +199,9 @@ void selectAll(Designer& d)
     SelectionState& s = d.selection();
     s.bandLeft = 0;
     s.bandTop = 0;
-    s.bandWidth = static_cast<float>(d.canvas().width);
-    s.bandHeight = static_cast<float>(d.canvas().height);
+    const SurfacePixels page = pageSurface(d.document().settings);
+    s.bandWidth = static_cast<float>(page.width);
+    s.bandHeight = static_cast<float>(page.height);
     finishAreaSelection(d);
 }
 

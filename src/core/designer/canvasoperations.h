@@ -34,6 +34,10 @@ void resizeObject(Designer& d, ObjectRef ref, ResizeZone zone, float x, float y)
 // deleted as by the Delete command); otherwise it snaps to the grid when snapping is on.
 void releaseObject(Designer& d, ObjectRef ref);
 
+// The in-place editor of a label (MainText): the Title's new caption. Returns whether it
+// changed.
+bool setTitleCaption(Designer& d, int index, const std::string& caption);
+
 enum class NudgeKey { Left, Right, Up, Down };
 // Keyboard nudging of the selected object by one pixel, within the canvas.
 bool nudgeSelection(Designer& d, NudgeKey key);

@@ -107,8 +107,8 @@ TEST(CanvasTest, ArrowKeysStopAtTheCanvasEdges)
 {
     ProjectDocument doc;
     const int s = addObject<Square>(doc, 0, 0);
+    test::setPage(doc, 2, 600);
     Designer d(doc);
-    d.canvas().width = 2;
     d.selection().select({ObjectKind::Square, s});
     EXPECT_FALSE(nudgeSelection(d, NudgeKey::Left));
     EXPECT_FALSE(nudgeSelection(d, NudgeKey::Up));
