@@ -74,7 +74,7 @@ QRectF DesignPainter::bounds(ObjectKind kind, int index) const
         if (!shown(t))
             return {};
         const QFontMetricsF metrics(fontOf(t.fontName, t.fontSize, t.fontBold, t.fontItalic));
-        const QString caption = QString::fromStdString(t.caption);
+        const QString caption = titleCaption(index);
         return {px(t.left), px(t.top), metrics.horizontalAdvance(caption) + 2, metrics.height()};
     }
     case ObjectKind::Field: {
@@ -145,9 +145,28 @@ void DesignPainter::paintTitle(QPainter& painter, int index) const
 {
     const Title& t = document_.titles[index];
     painter.setFont(fontOf(t.fontName, t.fontSize, t.fontBold, t.fontItalic, t.fontUnderline));
-    painter.setPen(ole(t.foreColor));
+    painter.setPen(ole(index == highlightedTitle_ ? highlightColour_ : t.foreColor));
     painter.drawText(bounds(ObjectKind::Title, index), Qt::AlignLeft | Qt::AlignTop,
-                     QString::fromStdString(t.caption));
+                     titleCaption(index));
+}
+
+QString DesignPainter::titleCaption(int index) const
+{
+    if (index == liveCaptionTitle_ && !liveCaption_.isNull())
+        return liveCaption_;
+    return QString::fromStdString(document_.titles[index].caption);
+}
+
+void DesignPainter::setLiveCaption(int titleIndex, const QString& caption)
+{
+    liveCaptionTitle_ = caption.isNull() ? -1 : titleIndex;
+    liveCaption_ = caption;
+}
+
+void DesignPainter::setHighlightedTitle(int titleIndex, int32_t colour)
+{
+    highlightedTitle_ = titleIndex;
+    highlightColour_ = colour;
 }
 
 void DesignPainter::paintField(QPainter& painter, int index) const

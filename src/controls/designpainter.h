@@ -3,6 +3,9 @@
 #include "document/objectkind.h"
 
 #include <QRectF>
+#include <QString>
+
+#include <cstdint>
 
 class QPainter;
 
@@ -23,6 +26,13 @@ public:
     // Draws one object into its bounds.
     void paint(QPainter& painter, ObjectKind kind, int index) const;
 
+    // A caption shown for a label instead of its stored one while the design is on screen
+    // (the clock label shows the time); a null string shows the stored caption again.
+    void setLiveCaption(int titleIndex, const QString& caption);
+    // A label drawn in `colour` (0x00BBGGRR) instead of its own ForeColor, such as a link
+    // under the pointer; -1 for none.
+    void setHighlightedTitle(int titleIndex, int32_t colour = 0);
+
 private:
     void paintTitle(QPainter& painter, int index) const;
     void paintField(QPainter& painter, int index) const;
@@ -35,7 +45,13 @@ private:
     void paintButton(QPainter& painter, int index) const;
     void paintScript(QPainter& painter, int index) const;
 
+    QString titleCaption(int index) const;
+
     const ProjectDocument& document_;
+    int liveCaptionTitle_ = -1;
+    QString liveCaption_;
+    int highlightedTitle_ = -1;
+    int32_t highlightColour_ = 0;
 };
 
 } // namespace qv::gui

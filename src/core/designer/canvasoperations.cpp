@@ -341,6 +341,25 @@ std::string clockCaption(int hour, int minute)
     return text + std::to_string(minute) + (hour < 12 ? "am" : "pm");
 }
 
+bool isClockCaption(std::string_view c)
+{
+    if (c.empty())
+        return true;
+    // "h:mmam" or "hh:mmpm".
+    const size_t colon = c.find(':');
+    if (colon != 1 && colon != 2)
+        return false;
+    if (c.size() != colon + 5)
+        return false;
+    const auto digit = [](char ch) { return ch >= '0' && ch <= '9'; };
+    for (size_t i = 0; i < colon; ++i) {
+        if (!digit(c[i]))
+            return false;
+    }
+    const std::string_view suffix = c.substr(colon + 3);
+    return digit(c[colon + 1]) && digit(c[colon + 2]) && (suffix == "am" || suffix == "pm");
+}
+
 int32_t hoverColour(int32_t colour)
 {
     int32_t result = 0;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace qv {
 
@@ -78,6 +79,10 @@ RightPlaceValues rightPlaceLine(const Line& line, MeasureUnit unit, float arrowH
 
 // The caption of the reserved clock label (Title 2) at a time of day: "h:mmam/pm".
 std::string clockCaption(int hour, int minute);
+
+// True for a caption the clock label may show over: empty, or a time as clockCaption
+// writes it.
+bool isClockCaption(std::string_view caption);
 
 // The lighter colour of a link title under the pointer: each component c -> c / 2 + 125.
 int32_t hoverColour(int32_t colour);

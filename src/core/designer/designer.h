@@ -38,6 +38,7 @@ public:
     CanvasSettings& canvas() { return canvas_; }
     const CanvasSettings& canvas() const { return canvas_; }
     UndoStack& undoStack() { return undo_; }
+    const UndoStack& undoStack() const { return undo_; }
 
     // Entry n of the language table; "" without one.
     std::string languageText(int n) const;

@@ -1,19 +1,16 @@
 #include "app/mainwindow.h"
 
-#include "canvas/designscene.h"
+#include "app/designeditor.h"
+#include "canvas/designdocument.h"
 #include "designer/projectpaths.h"
 #include "document/projectfile.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGraphicsView>
-#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 namespace qv::gui {
 
@@ -24,24 +21,12 @@ const QString kProgramTitle = QStringLiteral("Quorvalle Developer 21");
 MainWindow::MainWindow(DesignerSession session, QWidget* parent)
     : QMainWindow(parent), session_(std::move(session))
 {
-    scene_ = std::make_unique<DesignScene>(session_.document);
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* pageBar = new QWidget(central);
-    buildPageButtons(pageBar);
-    view_ = new QGraphicsView(scene_.get(), central);
-    view_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    view_->setBackgroundBrush(QColor(96, 96, 96));
-    layout->addWidget(pageBar);
-    layout->addWidget(view_, 1);
-    setCentralWidget(central);
+    editor_ = std::make_unique<DesignEditor>(session_.document, &session_.language, this);
     buildMenus();
+    editor_->install(fileMenu_);
     documentReplaced();
-    const QSizeF surface = scene_->surfaceSize();
-    resize(std::max(640, static_cast<int>(surface.width()) + 40),
-           std::max(480, static_cast<int>(surface.height()) + 100));
+    // Room for a page of the usual size beside the toolbox, within a common screen.
+    resize(1180, 860);
 }
 
 MainWindow::~MainWindow() = default;
@@ -50,6 +35,7 @@ void MainWindow::buildMenus()
 {
     const DesignerSession& s = session_;
     QMenu* file = menuBar()->addMenu(s.text(37, "&File"));
+    fileMenu_ = file;
     file->addAction(s.text(1, "&New Project"), this, &MainWindow::newProject);
     file->addAction(s.text(2, "&Open Project"), QKeySequence::Open, this, &MainWindow::openProject);
     file->addAction(s.text(3, "S&ave Project"), QKeySequence::Save, this, [this] { save(false); });
@@ -63,35 +49,14 @@ void MainWindow::buildMenus()
     refreshRecentMenu();
 }
 
-void MainWindow::buildPageButtons(QWidget* bar)
-{
-    auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(4, 2, 4, 2);
-    for (int page = 0; page < kPageCount; ++page) {
-        auto* button = new QPushButton(bar);
-        button->setCheckable(true);
-        connect(button, &QPushButton::clicked, this, [this, page] { showPage(page); });
-        layout->addWidget(button);
-        pageButtons_[static_cast<size_t>(page)] = button;
-    }
-    layout->addStretch(1);
-}
-
 void MainWindow::showPage(int page)
 {
-    session_.document.currentPage = page;
-    scene_->showPage(page);
-    for (int i = 0; i < kPageCount; ++i)
-        pageButtons_[static_cast<size_t>(i)]->setChecked(i == page);
+    editor_->document().showPage(page);
 }
 
 void MainWindow::documentReplaced()
 {
-    const AppSettings& a = session_.document.settings;
-    for (int i = 0; i < kPageCount; ++i)
-        pageButtons_[static_cast<size_t>(i)]->setText(
-            QString::fromStdString(a.pageButtonCaptions[static_cast<size_t>(i)]));
-    showPage(0);
+    editor_->documentReplaced();
     updateCaption();
 }
 

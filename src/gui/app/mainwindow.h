@@ -8,15 +8,14 @@
 #include <memory>
 
 class QAction;
-class QGraphicsView;
-class QPushButton;
+class QMenu;
 
 namespace qv::gui {
 
-class DesignScene;
+class DesignEditor;
 
-// The designer's main window: the project commands of the File menu, the page buttons and
-// the designed window drawn page by page.
+// The designer's main window: the project commands of the File menu and the design
+// editor (canvas, toolbox, Edit and Insert menus).
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -24,6 +23,7 @@ public:
     ~MainWindow() override;
 
     const ProjectDocument& document() const { return session_.document; }
+    DesignEditor& editor() { return *editor_; }
     // Shows the messages start-up collected, once the window is up.
     void reportStartupMessages();
 
@@ -32,7 +32,6 @@ protected:
 
 private:
     void buildMenus();
-    void buildPageButtons(QWidget* bar);
     void newProject();
     void openProject();
     void openRecent(int index);
@@ -48,10 +47,10 @@ private:
 
     DesignerSession session_;
     std::string savePath_; // where the project was last opened or saved through a dialog
-    std::unique_ptr<DesignScene> scene_;
-    QGraphicsView* view_ = nullptr;
-    std::array<QPushButton*, 5> pageButtons_{};
     std::array<QAction*, kRecentProjectCount> recentActions_{};
+    QMenu* fileMenu_ = nullptr;
+    // After the session: it edits the session's document and goes first.
+    std::unique_ptr<DesignEditor> editor_;
 };
 
 } // namespace qv::gui
