@@ -45,6 +45,15 @@ public:
             qWarning("the test window was not shown");
     }
 
+    // Makes this window the active one, so that its shortcuts work.
+    void activate()
+    {
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            qWarning("the test window did not become active");
+        view().setFocus();
+    }
+
     gui::DesignDocument& design() { return editor->document(); }
     gui::DesignView& view() { return editor->canvas().view(); }
     gui::DesignScene& scene() { return editor->canvas().scene(); }

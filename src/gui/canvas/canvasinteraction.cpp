@@ -310,9 +310,11 @@ void CanvasInteraction::finishDrag(const QPointF& p)
     case Mode::Draw: {
         const SelectionState& s = document_.selection();
         if (s.placementTool == 14) {
+            // The size the drag gave: a click without a drag gives none (and then 10 x 10).
             const int index = s.current(ObjectKind::Square);
-            const PixelRect r = objectRect(document_.document(), {ObjectKind::Square, index});
-            document_.run([&](Designer& d) { finishSquare(d, index, r.width, r.height); });
+            const auto width = static_cast<float>(std::abs(whole(p.x()) - drag_.start.x()));
+            const auto height = static_cast<float>(std::abs(whole(p.y()) - drag_.start.y()));
+            document_.run([&](Designer& d) { finishSquare(d, index, width, height); });
         } else {
             const int index = s.current(ObjectKind::Line);
             document_.run([&](Designer& d) {

@@ -42,8 +42,9 @@ void ObjectItem::setMarked(bool marked)
 
 QRectF ObjectItem::markRect() const
 {
-    // A field's frame lies 3 pixels outside its text box; the mark goes round the frame.
-    const qreal inset = framed(ref_.kind) ? kFrameInset : 0;
+    // A field's frame lies 3 pixels outside its text box; the mark goes round the frame,
+    // and clear of a label's letters.
+    const qreal inset = framed(ref_.kind) ? kFrameInset : 1;
     return bounds_.adjusted(-inset - 1, -inset - 1, inset, inset);
 }
 
