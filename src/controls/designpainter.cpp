@@ -73,9 +73,7 @@ QRectF DesignPainter::bounds(ObjectKind kind, int index) const
         const Title& t = d.titles[index];
         if (!shown(t))
             return {};
-        const QFontMetricsF metrics(fontOf(t.fontName, t.fontSize, t.fontBold, t.fontItalic));
-        const QString caption = titleCaption(index);
-        return {px(t.left), px(t.top), metrics.horizontalAdvance(caption) + 2, metrics.height()};
+        return {QPointF(px(t.left), px(t.top)), titleSize(index, titleCaption(index))};
     }
     case ObjectKind::Field: {
         const Field& f = d.fields[index];
@@ -148,6 +146,25 @@ void DesignPainter::paintTitle(QPainter& painter, int index) const
     painter.setPen(ole(index == highlightedTitle_ ? highlightColour_ : t.foreColor));
     painter.drawText(bounds(ObjectKind::Title, index), Qt::AlignLeft | Qt::AlignTop,
                      titleCaption(index));
+}
+
+QSizeF DesignPainter::titleSize(int index, const QString& caption) const
+{
+    const Title& t = document_.titles[index];
+    std::string key = t.fontName;
+    key += '\x1f';
+    key += std::to_string(t.fontSize);
+    key += static_cast<char>('0' + (t.fontBold ? 1 : 0) + (t.fontItalic ? 2 : 0));
+    key += caption.toStdString();
+    if (const auto found = titleSizes_.find(key); found != titleSizes_.end())
+        return found->second;
+    const QFontMetricsF metrics(fontOf(t.fontName, t.fontSize, t.fontBold, t.fontItalic));
+    const QSizeF size(metrics.horizontalAdvance(caption) + 2, metrics.height());
+    constexpr size_t kMostSizes = 50000;
+    if (titleSizes_.size() >= kMostSizes)
+        titleSizes_.clear();
+    titleSizes_.emplace(std::move(key), size);
+    return size;
 }
 
 QString DesignPainter::titleCaption(int index) const

@@ -3,9 +3,12 @@
 #include "document/objectkind.h"
 
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 #include <cstdint>
+#include <string>
+#include <unordered_map>
 
 class QPainter;
 
@@ -46,12 +49,16 @@ private:
     void paintScript(QPainter& painter, int index) const;
 
     QString titleCaption(int index) const;
+    QSizeF titleSize(int index, const QString& caption) const;
 
     const ProjectDocument& document_;
     int liveCaptionTitle_ = -1;
     QString liveCaption_;
     int highlightedTitle_ = -1;
     int32_t highlightColour_ = 0;
+    // Measured label sizes by font and caption: measuring shapes the text, and a canvas
+    // re-reads a label's bounds whenever it moves.
+    mutable std::unordered_map<std::string, QSizeF> titleSizes_;
 };
 
 } // namespace qv::gui

@@ -6,6 +6,7 @@
 #include "designer/canvasoperations.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 using namespace qv;
 using namespace qv::gui;
@@ -335,6 +336,34 @@ private slots:
         // A locked canvas leaves objects where they are.
         f.drag(linkRect.center().x(), linkRect.center().y(), 300, 300);
         QCOMPARE(rectOf(f, ObjectKind::Title, link).left, 40.0f);
+    }
+
+    void eachPageKeepsItsSceneUntilAnotherDocumentComes()
+    {
+        ProjectDocument doc;
+        addObject<Square>(doc, 10, 10, 0);
+        addObject<Square>(doc, 10, 10, 1);
+        addObject<Square>(doc, 10, 10, kAllPages);
+        CanvasFixture f(std::move(doc));
+        DesignScene* first = &f.scene();
+        QCOMPARE(first->objectCount(), 2);
+        f.editor->canvas().pageTab(1)->click();
+        QVERIFY(&f.scene() != first);
+        QCOMPARE(f.scene().objectCount(), 2);
+        // An edit on a page not shown reaches that page's scene.
+        f.design().run([](Designer& d) { moveObject(d, {ObjectKind::Square, 0}, 5, 0); });
+        f.editor->canvas().pageTab(0)->click();
+        QCOMPARE(&f.scene(), first);
+        QCOMPARE(first->itemFor({ObjectKind::Square, 0})->objectRect().left(), 15.0);
+        // Another document: the page shown is drawn anew from it.
+        ProjectDocument other;
+        addObject<Title>(other, 50, 50, 0);
+        f.doc = std::move(other);
+        f.design().documentReplaced();
+        QCOMPARE(f.scene().objectCount(), 1);
+        QVERIFY(f.scene().itemFor({ObjectKind::Title, 1}) != nullptr);
+        f.editor->canvas().pageTab(1)->click();
+        QCOMPARE(f.scene().objectCount(), 0);
     }
 
     void onlyTheTouchedItemsChangeOnAMove()

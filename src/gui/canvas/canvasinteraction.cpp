@@ -49,8 +49,16 @@ Qt::CursorShape zoneCursor(ResizeZone zone)
 
 CanvasInteraction::CanvasInteraction(DesignDocument& document, DesignScene& scene,
                                      QObject* parent)
-    : QObject(parent), document_(document), scene_(scene), cursor_(Qt::ArrowCursor)
+    : QObject(parent), document_(document), scene_(&scene), cursor_(Qt::ArrowCursor)
 {
+}
+
+void CanvasInteraction::setScene(DesignScene& scene)
+{
+    if (drag_.mode != Mode::None)
+        document_.endGesture();
+    drag_ = Drag{};
+    scene_ = &scene;
 }
 
 bool CanvasInteraction::placing() const
@@ -124,22 +132,22 @@ void CanvasInteraction::pressLeft(const QPointF& p)
         });
         return;
     }
-    if (scene_.arrowAt(p)) {
+    if (scene_->arrowAt(p)) {
         if (auto one = s.single())
             emit propertiesRequested(*one);
         return;
     }
-    const int handle = scene_.lineHandleAt(p);
+    const int handle = scene_->lineHandleAt(p);
     if (handle >= 0) {
-        const QPointF corner = scene_.lineHandle(handle).documentTopLeft();
+        const QPointF corner = scene_->lineHandle(handle).documentTopLeft();
         drag_ = Drag{Mode::LineEnd, *s.single(), ResizeZone::Move, handle,
                      whole(p.x() - corner.x()), whole(p.y() - corner.y()), p};
         document_.beginGesture(QStringLiteral("Move Line End"));
         return;
     }
-    const std::optional<ObjectRef> hit = scene_.objectAt(p);
+    const std::optional<ObjectRef> hit = scene_->objectAt(p);
     if (s.bandVisible) {
-        const BandItem& band = scene_.band();
+        const BandItem& band = scene_->band();
         const bool inList =
             hit && std::find(s.multi.begin(), s.multi.end(), *hit) != s.multi.end();
         if (band.inCorner(p)) {
@@ -185,10 +193,10 @@ void CanvasInteraction::pressRight(const QPointF& p)
         return;
     const SelectionState& s = document_.selection();
     const std::vector<ObjectRef> targets = s.targets();
-    if (const auto hit = scene_.objectAt(p)) {
+    if (const auto hit = scene_->objectAt(p)) {
         if (std::find(targets.begin(), targets.end(), *hit) == targets.end())
             document_.run([&](Designer& d) { selectObject(d, *hit); });
-    } else if (!(s.bandVisible && scene_.band().band().contains(p))) {
+    } else if (!(s.bandVisible && scene_->band().band().contains(p))) {
         document_.run([&](Designer& d) {
             selectLineAt(d, static_cast<float>(p.x()), static_cast<float>(p.y()));
         });
@@ -232,7 +240,7 @@ void CanvasInteraction::move(const QPointF& p, Qt::MouseButtons buttons)
     switch (drag_.mode) {
     case Mode::Object: dragObject(p); break;
     case Mode::LineEnd: {
-        const QPointF corner = scene_.lineHandle(drag_.handle).documentTopLeft();
+        const QPointF corner = scene_->lineHandle(drag_.handle).documentTopLeft();
         const int x = whole(p.x() - corner.x());
         const int y = whole(p.y() - corner.y());
         document_.run([&](Designer& d) {
@@ -343,31 +351,31 @@ void CanvasInteraction::hover(const QPointF& p)
         setCursorShape(Qt::CrossCursor);
         return;
     }
-    const std::optional<ObjectRef> hit = scene_.objectAt(p);
+    const std::optional<ObjectRef> hit = scene_->objectAt(p);
     // A label that acts as a link lights up under the pointer while the canvas is unlocked.
     int title = -1;
     if (!s.locked && hit && hit->kind == ObjectKind::Title &&
         !document_.document().titles[hit->index].tag.empty())
         title = hit->index;
-    scene_.setHoverTitle(title);
+    scene_->setHoverTitle(title);
 
     if (s.locked) {
         setCursorShape(Qt::ArrowCursor);
         return;
     }
-    if (scene_.arrowAt(p)) {
+    if (scene_->arrowAt(p)) {
         setCursorShape(Qt::PointingHandCursor);
         return;
     }
-    if (scene_.lineHandleAt(p) >= 0) {
+    if (scene_->lineHandleAt(p) >= 0) {
         setCursorShape(Qt::CrossCursor);
         return;
     }
-    if (s.bandVisible && scene_.band().inCorner(p)) {
+    if (s.bandVisible && scene_->band().inCorner(p)) {
         setCursorShape(Qt::SizeFDiagCursor);
         return;
     }
-    if (s.bandVisible && scene_.band().band().contains(p)) {
+    if (s.bandVisible && scene_->band().band().contains(p)) {
         setCursorShape(Qt::SizeAllCursor);
         return;
     }
@@ -382,14 +390,14 @@ void CanvasInteraction::doubleClick(const QPointF& p)
 {
     if (document_.selection().locked || placing() || drawing())
         return;
-    const auto hit = scene_.objectAt(p);
+    const auto hit = scene_->objectAt(p);
     if (hit && hit->kind == ObjectKind::Title)
         emit captionEditRequested(hit->index);
 }
 
 void CanvasInteraction::leave()
 {
-    scene_.setHoverTitle(-1);
+    scene_->setHoverTitle(-1);
 }
 
 bool CanvasInteraction::key(const QKeyEvent& event)

@@ -36,6 +36,8 @@ public:
 
     // The pointer shape for where the pointer is now.
     const QCursor& cursor() const { return cursor_; }
+    // Another page's scene is shown; a gesture in progress ends.
+    void setScene(DesignScene& scene);
     bool dragging() const { return drag_.mode != Mode::None; }
 
 signals:
@@ -70,7 +72,7 @@ private:
     void clearSelection();
 
     DesignDocument& document_;
-    DesignScene& scene_;
+    DesignScene* scene_;
     Drag drag_;
     QCursor cursor_;
 };

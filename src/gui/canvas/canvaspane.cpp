@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qv::gui {
 
 namespace {
@@ -30,9 +32,12 @@ QString zoomText(int percent)
 } // namespace
 
 CanvasPane::CanvasPane(DesignDocument& document, QWidget* parent)
-    : QWidget(parent), document_(document),
-      scene_(std::make_unique<DesignScene>(document))
+    : QWidget(parent), document_(document)
 {
+    // Before any scene: a new document replaces the scenes before they would rebuild.
+    connect(&document_, &DesignDocument::changed, this, &CanvasPane::apply);
+    const int shown = std::clamp(document_.currentPage(), 0, kPageCount - 1);
+    scenes_[static_cast<size_t>(shown)] = std::make_unique<DesignScene>(document_, shown);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -65,7 +70,7 @@ CanvasPane::CanvasPane(DesignDocument& document, QWidget* parent)
     tabs->addWidget(zoomLabel);
     tabs->addWidget(zoomBox_);
 
-    view_ = new DesignView(document_, *scene_, this);
+    view_ = new DesignView(document_, *scenes_[static_cast<size_t>(shown)], this);
     layout->addWidget(tabBar_);
     layout->addWidget(view_, 1);
 
@@ -73,7 +78,6 @@ CanvasPane::CanvasPane(DesignDocument& document, QWidget* parent)
             [this](int row) { view_->setZoom(zoomBox_->itemData(row).toInt()); });
     connect(zoomBox_->lineEdit(), &QLineEdit::editingFinished, this, &CanvasPane::zoomTyped);
     connect(view_, &DesignView::zoomChanged, this, &CanvasPane::showZoom);
-    connect(&document_, &DesignDocument::changed, this, &CanvasPane::apply);
     showZoom(view_->zoom());
     updateTabs();
 
@@ -90,11 +94,37 @@ CanvasPane::~CanvasPane()
     delete view_;
 }
 
+DesignScene& CanvasPane::scene()
+{
+    return view_->designScene();
+}
+
 void CanvasPane::apply(const DocumentChange& change)
 {
+    if (change.has(DocumentChange::Reload)) {
+        // Every page's scene belongs to the old document; the page shown gets a new one
+        // before the old ones go.
+        auto old = std::move(scenes_);
+        scenes_ = {};
+        showCurrentScene();
+    } else if (change.has(DocumentChange::Page)) {
+        showCurrentScene();
+    }
     if (change.has(DocumentChange::Page) || change.has(DocumentChange::Settings) ||
         change.has(DocumentChange::Reload))
         updateTabs();
+}
+
+void CanvasPane::showCurrentScene()
+{
+    const int page = std::clamp(document_.currentPage(), 0, kPageCount - 1);
+    std::unique_ptr<DesignScene>& scene = scenes_[static_cast<size_t>(page)];
+    if (!scene) {
+        scene = std::make_unique<DesignScene>(document_, page);
+        scene->setClockCaption(clockCaption_);
+    }
+    if (view_ != nullptr)
+        view_->setDesignScene(*scene);
 }
 
 void CanvasPane::updateTabs()
@@ -145,8 +175,12 @@ void CanvasPane::tick()
     const bool clock =
         doc.titles.contains(kClockLabel) && isClockCaption(doc.titles[kClockLabel].caption);
     const QTime now = QTime::currentTime();
-    scene_->setClockCaption(clock ? QString::fromStdString(clockCaption(now.hour(), now.minute()))
-                                  : QString());
+    clockCaption_ =
+        clock ? QString::fromStdString(clockCaption(now.hour(), now.minute())) : QString();
+    for (const auto& scene : scenes_) {
+        if (scene)
+            scene->setClockCaption(clockCaption_);
+    }
 }
 
 } // namespace qv::gui

@@ -47,10 +47,15 @@ QColor pageColour(const AppSettings& settings, int page)
 
 } // namespace
 
-DesignScene::DesignScene(DesignDocument& document, QObject* parent)
-    : QGraphicsScene(parent), document_(document), painter_(document.document())
+DesignScene::DesignScene(DesignDocument& document, int page, QObject* parent)
+    : QGraphicsScene(parent), document_(document), painter_(document.document()),
+      followsPage_(page < 0), page_(std::clamp(page, 0, kPageCount - 1))
 {
+    // A fixed depth: the automatic one grows with the item count and, with 26,000 items
+    // of 100 pixels on a page of 1,000, files each item in hundreds of leaves (80 MB).
+    // Leaves of about 30 pixels keep hit tests and repaints of small areas cheap.
     setItemIndexMethod(QGraphicsScene::BspTreeIndex);
+    setBspTreeDepth(10);
     surface_ = addRect(QRectF(), Qt::NoPen);
     surface_->setZValue(-1);
     arrow_ = new PropertyArrowItem;
@@ -176,7 +181,8 @@ void DesignScene::rebuildKind(ObjectKind kind)
 
 void DesignScene::rebuild()
 {
-    page_ = std::clamp(document_.currentPage(), 0, kPageCount - 1);
+    if (followsPage_)
+        page_ = std::clamp(document_.currentPage(), 0, kPageCount - 1);
     marked_.clear();
     hoverTitle_ = -1;
     painter_.setHighlightedTitle(-1);
@@ -195,7 +201,8 @@ void DesignScene::updateSurface()
 
 void DesignScene::apply(const DocumentChange& change)
 {
-    if (change.has(DocumentChange::Reload) || change.has(DocumentChange::Page)) {
+    if (change.has(DocumentChange::Reload) ||
+        (followsPage_ && change.has(DocumentChange::Page))) {
         rebuild();
         updateSurface();
         return;

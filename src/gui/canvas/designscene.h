@@ -25,11 +25,14 @@ struct DocumentChange;
 // pictures and scripts, then labels, then the input controls in front. Over them: the
 // property arrow, the rubber band and a selected line's end handles. Scene coordinates are
 // document pixels; the scene follows the document's change signal and touches only the
-// items a change names (a page switch or a new document rebuilds).
+// items a change names (a new document rebuilds). Each page has a scene of its own, kept
+// while the document stays, so that switching pages shows another scene.
 class DesignScene : public QGraphicsScene {
     Q_OBJECT
 public:
-    explicit DesignScene(DesignDocument& document, QObject* parent = nullptr);
+    // The scene of page 0..4; `page` -1 follows the document's current page (rebuilding on
+    // every switch).
+    explicit DesignScene(DesignDocument& document, int page = -1, QObject* parent = nullptr);
     ~DesignScene() override;
 
     int page() const { return page_; }
@@ -70,6 +73,7 @@ private:
 
     DesignDocument& document_;
     DesignPainter painter_;
+    bool followsPage_ = false;
     int page_ = 0;
     int objectCount_ = 0;
     int hoverTitle_ = -1;

@@ -22,7 +22,7 @@ constexpr std::array kZoomSteps{25, 33, 50, 67, 75, 100, 125, 150, 200, 300, 400
 } // namespace
 
 DesignView::DesignView(DesignDocument& document, DesignScene& scene, QWidget* parent)
-    : QGraphicsView(&scene, parent), document_(document), scene_(scene),
+    : QGraphicsView(&scene, parent), document_(document), scene_(&scene),
       interaction_(std::make_unique<CanvasInteraction>(document, scene))
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -32,6 +32,9 @@ DesignView::DesignView(DesignDocument& document, DesignScene& scene, QWidget* pa
     setTransformationAnchor(QGraphicsView::NoAnchor);
     setResizeAnchor(QGraphicsView::NoAnchor);
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    // The design painter saves and restores the painter around each object itself.
+    setOptimizationFlags(QGraphicsView::DontSavePainterState |
+                         QGraphicsView::DontAdjustForAntialiasing);
     viewport()->setMouseTracking(true);
     setAccessibleName(QStringLiteral("My Application"));
     connect(interaction_.get(), &CanvasInteraction::cursorChanged, this,
@@ -54,6 +57,17 @@ DesignView::DesignView(DesignDocument& document, DesignScene& scene, QWidget* pa
 }
 
 DesignView::~DesignView() = default;
+
+void DesignView::setDesignScene(DesignScene& scene)
+{
+    if (&scene == scene_)
+        return;
+    if (captionEditor_ != nullptr)
+        captionEditor_->cancel();
+    scene_ = &scene;
+    interaction_->setScene(scene);
+    setScene(&scene);
+}
 
 void DesignView::setZoom(int percent)
 {
@@ -162,7 +176,7 @@ void DesignView::editCaption(int titleIndex)
 {
     closeCaptionEditor();
     captionEditor_ = new CaptionEditor(document_, titleIndex, zoom_, viewport());
-    const QRectF rect = scene_.shownRect(ObjectRef{ObjectKind::Title, titleIndex});
+    const QRectF rect = scene_->shownRect(ObjectRef{ObjectKind::Title, titleIndex});
     captionEditor_->placeOver(mapFromScene(rect).boundingRect());
     connect(captionEditor_, &CaptionEditor::finished, this, [this] {
         if (captionEditor_ != nullptr) {

@@ -33,6 +33,9 @@ public:
     void zoomOut();
 
     CanvasInteraction& interaction() { return *interaction_; }
+    DesignScene& designScene() { return *scene_; }
+    // Shows another page's scene.
+    void setDesignScene(DesignScene& scene);
     // Opens the in-place editor over a label (MainText).
     void editCaption(int titleIndex);
     // The open in-place editor, nullptr when none.
@@ -58,7 +61,7 @@ private:
     void updateScrollPosition();
 
     DesignDocument& document_;
-    DesignScene& scene_;
+    DesignScene* scene_;
     std::unique_ptr<CanvasInteraction> interaction_;
     CaptionEditor* captionEditor_ = nullptr;
     int zoom_ = 100;

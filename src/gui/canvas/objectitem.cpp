@@ -14,20 +14,29 @@ bool framed(ObjectKind kind)
     return kind == ObjectKind::Field || kind == ObjectKind::Notes;
 }
 
+// Room around an object for its selection mark, so that marking it changes no geometry.
+constexpr qreal kMarkRoom = kFrameInset + 2;
+
 } // namespace
 
 ObjectItem::ObjectItem(const DesignPainter& painter, ObjectRef ref)
-    : painter_(painter), ref_(ref), bounds_(painter.bounds(ref.kind, ref.index))
+    : painter_(painter), ref_(ref)
 {
+    const QRectF bounds = painter.bounds(ref.kind, ref.index);
+    size_ = bounds.size();
+    setPos(bounds.topLeft());
 }
 
 void ObjectItem::refresh()
 {
     const QRectF bounds = painter_.bounds(ref_.kind, ref_.index);
-    if (bounds != bounds_) {
+    if (bounds.size() != size_) {
         prepareGeometryChange();
-        bounds_ = bounds;
+        size_ = bounds.size();
     }
+    // A move only moves the item; the painter draws it where its record says.
+    if (bounds.topLeft() != pos())
+        setPos(bounds.topLeft());
     update();
 }
 
@@ -35,7 +44,6 @@ void ObjectItem::setMarked(bool marked)
 {
     if (marked == marked_)
         return;
-    prepareGeometryChange();
     marked_ = marked;
     update();
 }
@@ -45,33 +53,36 @@ QRectF ObjectItem::markRect() const
     // A field's frame lies 3 pixels outside its text box; the mark goes round the frame,
     // and clear of a label's letters.
     const qreal inset = framed(ref_.kind) ? kFrameInset : 1;
-    return bounds_.adjusted(-inset - 1, -inset - 1, inset, inset);
+    return QRectF(QPointF(0, 0), size_).adjusted(-inset - 1, -inset - 1, inset, inset);
 }
 
 QRectF ObjectItem::boundingRect() const
 {
-    return marked_ ? bounds_.united(markRect().adjusted(-1, -1, 1, 1)) : bounds_;
+    return QRectF(QPointF(0, 0), size_).adjusted(-kMarkRoom, -kMarkRoom, kMarkRoom, kMarkRoom);
 }
 
 QPainterPath ObjectItem::shape() const
 {
     // Hit tests go by the object itself, not by its mark.
     QPainterPath path;
-    path.addRect(bounds_);
+    path.addRect(QRectF(QPointF(0, 0), size_));
     return path;
 }
 
 void ObjectItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
+    // The painter draws in document pixels.
+    const QPointF origin = pos();
+    painter->translate(-origin);
     painter_.paint(*painter, ref_.kind, ref_.index);
-    if (!marked_)
-        return;
-    painter->save();
-    QPen pen(QColor(0, 90, 200), 0, Qt::DashLine);
-    painter->setPen(pen);
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRect(markRect());
-    painter->restore();
+    if (marked_) {
+        painter->save();
+        painter->setPen(QPen(QColor(0, 90, 200), 0, Qt::DashLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(markRect().translated(origin));
+        painter->restore();
+    }
+    painter->translate(origin);
 }
 
 } // namespace qv::gui

@@ -22,7 +22,7 @@ public:
 
     // Where the object is on the canvas, in document pixels (a label measured by its
     // font; a field or memo box without its frame).
-    QRectF objectRect() const { return bounds_; }
+    QRectF objectRect() const { return QRectF(pos(), size_); }
     // Re-reads the record after it changed.
     void refresh();
     void setMarked(bool marked);
@@ -38,7 +38,7 @@ private:
 
     const DesignPainter& painter_;
     ObjectRef ref_;
-    QRectF bounds_;
+    QSizeF size_; // the item sits at the object's top-left corner
     bool marked_ = false;
 };
 
