@@ -366,6 +366,30 @@ private slots:
         QCOMPARE(f.scene().objectCount(), 0);
     }
 
+    void theViewDrawsEachObjectWhole()
+    {
+        ProjectDocument doc;
+        const int c = addObject<Combo>(doc, 20, 20);
+        doc.combos[c].listItems = {"Post"};
+        const int b = addObject<Button>(doc, 20, 80);
+        doc.buttons[b].backColor = 0x0000FF; // red
+        doc.buttons[b].caption = "";
+        CanvasFixture f(std::move(doc));
+        const QImage image = f.viewport()->grab().toImage();
+        // The combo's drop-down arrow, black, at its right end.
+        const PixelRect combo = rectOf(f, ObjectKind::Combo, c);
+        int dark = 0;
+        for (int x = int(combo.left + combo.width - 16); x < int(combo.left + combo.width); ++x)
+            for (int y = int(combo.top); y < int(combo.top + combo.height); ++y)
+                dark += qGray(image.pixel(f.at(x, y))) < 40 ? 1 : 0;
+        QVERIFY(dark > 3);
+        // The button in its colour.
+        const PixelRect button = rectOf(f, ObjectKind::Button, b);
+        const QColor middle = image.pixelColor(
+            f.at(button.left + button.width / 2, button.top + button.height / 2));
+        QVERIFY2(middle.red() > 150 && middle.blue() < 120, qPrintable(middle.name()));
+    }
+
     void onlyTheTouchedItemsChangeOnAMove()
     {
         ProjectDocument doc;

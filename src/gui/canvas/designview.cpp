@@ -32,9 +32,9 @@ DesignView::DesignView(DesignDocument& document, DesignScene& scene, QWidget* pa
     setTransformationAnchor(QGraphicsView::NoAnchor);
     setResizeAnchor(QGraphicsView::NoAnchor);
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
-    // The design painter saves and restores the painter around each object itself.
-    setOptimizationFlags(QGraphicsView::DontSavePainterState |
-                         QGraphicsView::DontAdjustForAntialiasing);
+    // The view keeps saving the painter's state around each item: the controls' painting
+    // functions draw wrongly (a combo without its content) when state leaks between items.
+    setOptimizationFlags(QGraphicsView::DontAdjustForAntialiasing);
     viewport()->setMouseTracking(true);
     setAccessibleName(QStringLiteral("My Application"));
     connect(interaction_.get(), &CanvasInteraction::cursorChanged, this,
