@@ -76,10 +76,7 @@ public:
         send(QEvent::MouseButtonPress, x, y, button, button);
     }
     void hover(double x, double y) { send(QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoButton); }
-    void dragTo(double x, double y)
-    {
-        send(QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton);
-    }
+    void dragTo(double x, double y) { send(QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton); }
     void release(double x, double y, Qt::MouseButton button = Qt::LeftButton)
     {
         send(QEvent::MouseButtonRelease, x, y, button, Qt::NoButton);

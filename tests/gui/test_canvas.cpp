@@ -163,8 +163,7 @@ private slots:
         // Drawn from outside both objects, up and to the left.
         f.drag(400, 400, 90, 90);
         QVERIFY(f.selection().bandVisible);
-        QCOMPARE(f.selection().multi,
-                 (std::vector<ObjectRef>{{ObjectKind::Square, inside}}));
+        QCOMPARE(f.selection().multi, (std::vector<ObjectRef>{{ObjectKind::Square, inside}}));
         QVERIFY(f.scene().itemFor({ObjectKind::Square, inside})->marked());
         QVERIFY(!f.scene().itemFor({ObjectKind::Picture, covering})->marked());
         f.grab(QStringLiteral("canvas-band"));
@@ -278,8 +277,8 @@ private slots:
         CanvasFixture f(std::move(doc));
         const QRectF shown = f.scene().shownRect({ObjectKind::Title, t});
         f.click(shown.center().x(), shown.center().y());
-        f.send(QEvent::MouseButtonDblClick, shown.center().x(), shown.center().y(),
-               Qt::LeftButton, Qt::LeftButton);
+        f.send(QEvent::MouseButtonDblClick, shown.center().x(), shown.center().y(), Qt::LeftButton,
+               Qt::LeftButton);
         CaptionEditor* editor = f.view().captionEditor();
         QVERIFY(editor != nullptr);
         QCOMPARE(editor->text(), QStringLiteral("Name"));
@@ -291,8 +290,8 @@ private slots:
         QVERIFY(f.design().undo());
         QCOMPARE(f.doc.titles[t].caption, std::string("Name"));
         // Escape keeps the caption as it was.
-        f.send(QEvent::MouseButtonDblClick, shown.center().x(), shown.center().y(),
-               Qt::LeftButton, Qt::LeftButton);
+        f.send(QEvent::MouseButtonDblClick, shown.center().x(), shown.center().y(), Qt::LeftButton,
+               Qt::LeftButton);
         f.view().captionEditor()->setText(QStringLiteral("dropped"));
         QTest::keyClick(f.view().captionEditor(), Qt::Key_Escape);
         QCOMPARE(f.doc.titles[t].caption, std::string("Name"));
@@ -385,8 +384,8 @@ private slots:
         QVERIFY(dark > 3);
         // The button in its colour.
         const PixelRect button = rectOf(f, ObjectKind::Button, b);
-        const QColor middle = image.pixelColor(
-            f.at(button.left + button.width / 2, button.top + button.height / 2));
+        const QColor middle =
+            image.pixelColor(f.at(button.left + button.width / 2, button.top + button.height / 2));
         QVERIFY2(middle.red() > 150 && middle.blue() < 120, qPrintable(middle.name()));
     }
 

@@ -83,7 +83,8 @@ std::optional<std::pair<float, float>> customTwips(std::pair<double, double> box
     constexpr double kLargest = 32767; // pixels; positions are 16-bit on the canvas
     if (!(w >= 1 && h >= 1 && w <= kLargest && h <= kLargest))
         return std::nullopt;
-    return std::make_pair(pixelsToTwips(static_cast<float>(w)), pixelsToTwips(static_cast<float>(h)));
+    return std::make_pair(pixelsToTwips(static_cast<float>(w)),
+                          pixelsToTwips(static_cast<float>(h)));
 }
 
 } // namespace

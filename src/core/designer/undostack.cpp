@@ -45,8 +45,7 @@ void UndoStack::endGroup()
     mergeOpen_ = false;
 }
 
-bool UndoStack::undo(ProjectDocument& document, SelectionState& selection,
-                     ChangeSummary* summary)
+bool UndoStack::undo(ProjectDocument& document, SelectionState& selection, ChangeSummary* summary)
 {
     endGroup();
     if (!canUndo())
@@ -61,8 +60,7 @@ bool UndoStack::undo(ProjectDocument& document, SelectionState& selection,
     return true;
 }
 
-bool UndoStack::redo(ProjectDocument& document, SelectionState& selection,
-                     ChangeSummary* summary)
+bool UndoStack::redo(ProjectDocument& document, SelectionState& selection, ChangeSummary* summary)
 {
     endGroup();
     if (!canRedo())

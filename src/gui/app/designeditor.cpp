@@ -19,8 +19,7 @@ namespace qv::gui {
 
 DesignEditor::DesignEditor(ProjectDocument& document, const LanguageTable* language,
                            QMainWindow* window)
-    : window_(window),
-      document_(std::make_unique<DesignDocument>(document, language))
+    : window_(window), document_(std::make_unique<DesignDocument>(document, language))
 {
     canvas_ = new CanvasPane(*document_, window);
     toolbox_ = new Toolbox(*document_, window);
@@ -124,8 +123,9 @@ QString DesignEditor::propertiesMessage(ObjectRef ref)
     case ObjectKind::Line: dialog = "Line Properties"; break;
     }
     return tr("The \"%1\" dialog will edit %2 %3 here. It is not part of this version yet.")
-        .arg(QString::fromUtf8(dialog), QString::fromUtf8(kindName(ref.kind).data(),
-                                                            static_cast<qsizetype>(kindName(ref.kind).size())))
+        .arg(QString::fromUtf8(dialog),
+             QString::fromUtf8(kindName(ref.kind).data(),
+                               static_cast<qsizetype>(kindName(ref.kind).size())))
         .arg(ref.index);
 }
 

@@ -30,9 +30,9 @@ EditCommands::EditCommands(DesignDocument& document, QWidget* window)
     : QObject(window), document_(document)
 {
     undo_ = makeAction(window, QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    redo_ = makeAction(window, QStringLiteral("Redo"),
-                       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                        QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redo_ = makeAction(
+        window, QStringLiteral("Redo"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     copy_ = makeAction(window, QStringLiteral("Copy..."), {QKeySequence(Qt::CTRL | Qt::Key_C)});
     paste_ = makeAction(window, QStringLiteral("Paste..."), {QKeySequence(Qt::CTRL | Qt::Key_V)});
     delete_ = makeAction(window, QStringLiteral("Delete..."), {QKeySequence(Qt::Key_Delete)});
@@ -72,8 +72,7 @@ void EditCommands::paste()
 {
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
     document_.endPlacement();
-    const Outcome outcome =
-        document_.run([&](Designer& d) { return pasteClipboardText(d, text); });
+    const Outcome outcome = document_.run([&](Designer& d) { return pasteClipboardText(d, text); });
     if (!outcome.text.empty())
         emit message(QString::fromStdString(outcome.text));
 }

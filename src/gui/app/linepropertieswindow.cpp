@@ -39,8 +39,8 @@ LinePropertiesWindow::LinePropertiesWindow(DesignDocument& document, QWidget* pa
     for (size_t i = 0; i < boxes_.size(); ++i) {
         auto* box = new QLineEdit(this);
         // Whole pixels, as the numeric boxes of the designer take them.
-        box->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]{0,5}")), box));
+        box->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), box));
         box->setAccessibleName(QString::fromLatin1(kCoordinateNames[i]));
         const int coordinate = static_cast<int>(i);
         connect(box, &QLineEdit::textEdited, this,
@@ -62,8 +62,7 @@ LinePropertiesWindow::LinePropertiesWindow(DesignDocument& document, QWidget* pa
         cell->setFixedSize(18, 18);
         cell->setAutoRaise(false);
         connect(cell, &QToolButton::clicked, this, [this, i] {
-            const int32_t colour =
-                designerPalette()[static_cast<size_t>(scroll_->value() + i)];
+            const int32_t colour = designerPalette()[static_cast<size_t>(scroll_->value() + i)];
             const int line = line_;
             document_.run([&](Designer& d) { setLineColour(d, line, colour); });
         });
@@ -163,9 +162,8 @@ void LinePropertiesWindow::coordinateEdited(int coordinate)
         editing_ = true;
     }
     const int line = line_;
-    document_.run([&](Designer& d) {
-        setLineCoordinate(d, line, coordinate, static_cast<float>(value));
-    });
+    document_.run(
+        [&](Designer& d) { setLineCoordinate(d, line, coordinate, static_cast<float>(value)); });
 }
 
 void LinePropertiesWindow::apply(const DocumentChange& change)
@@ -180,8 +178,7 @@ void LinePropertiesWindow::apply(const DocumentChange& change)
     if (linesChanged)
         fillList();
     if (change.has(DocumentChange::Selection)) {
-        if (const auto one = document_.selection().single();
-            one && one->kind == ObjectKind::Line) {
+        if (const auto one = document_.selection().single(); one && one->kind == ObjectKind::Line) {
             line_ = one->index;
             linesChanged = true;
         }

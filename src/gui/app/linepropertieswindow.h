@@ -30,7 +30,10 @@ public:
     int currentLine() const { return line_; }
     void chooseLine(int index);
     QComboBox* lineList() const { return list_; }
-    QLineEdit* coordinateBox(int coordinate) const { return boxes_[static_cast<size_t>(coordinate)]; }
+    QLineEdit* coordinateBox(int coordinate) const
+    {
+        return boxes_[static_cast<size_t>(coordinate)];
+    }
     QToolButton* colourCell(int cell) const { return cells_[static_cast<size_t>(cell)]; }
     QScrollBar* colourScroll() const { return scroll_; }
     QCheckBox* printBox() const { return print_; }

@@ -23,8 +23,7 @@ PageCommands::PageCommands(DesignDocument& document, QWidget* window)
     }
     createTable_ = new QMenu(QStringLiteral("Create Table..."), window);
     for (int columns : {1, 2, 3, 4, 6, 7, 8}) {
-        const QString caption =
-            columns == 1 ? tr("1 Column") : tr("%1 Columns").arg(columns);
+        const QString caption = columns == 1 ? tr("1 Column") : tr("%1 Columns").arg(columns);
         QAction* item = createTable_->addAction(caption);
         connect(item, &QAction::triggered, this, [this, columns] { createTable(columns); });
     }

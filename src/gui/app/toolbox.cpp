@@ -40,8 +40,7 @@ const char* const kUnlockToolTip = "Unlock Controls...";
 
 } // namespace
 
-Toolbox::Toolbox(DesignDocument& document, QWidget* parent)
-    : QToolBar(parent), document_(document)
+Toolbox::Toolbox(DesignDocument& document, QWidget* parent) : QToolBar(parent), document_(document)
 {
     setObjectName(QStringLiteral("Toolbox"));
     setWindowTitle(tr("Toolbox"));

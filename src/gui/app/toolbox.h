@@ -43,8 +43,8 @@ private:
     DesignDocument& document_;
     std::vector<QAction*> creating_; // hidden while the canvas is locked
     QAction* areaTool_ = nullptr;
-    QAction* lock_ = nullptr;        // LOckBttn item 0, shown while unlocked
-    QAction* unlock_ = nullptr;      // LOckBttn item 1, shown while locked
+    QAction* lock_ = nullptr;   // LOckBttn item 0, shown while unlocked
+    QAction* unlock_ = nullptr; // LOckBttn item 1, shown while locked
 };
 
 } // namespace qv::gui

@@ -47,8 +47,7 @@ Qt::CursorShape zoneCursor(ResizeZone zone)
 
 } // namespace
 
-CanvasInteraction::CanvasInteraction(DesignDocument& document, DesignScene& scene,
-                                     QObject* parent)
+CanvasInteraction::CanvasInteraction(DesignDocument& document, DesignScene& scene, QObject* parent)
     : QObject(parent), document_(document), scene_(&scene), cursor_(Qt::ArrowCursor)
 {
 }
@@ -76,13 +75,13 @@ ResizeZone CanvasInteraction::zoneAt(ObjectRef ref, const QPointF& p) const
     if (!resizesWithPointer(ref.kind))
         return ResizeZone::Move;
     const PixelRect r = objectRect(document_.document(), ref);
-    const ResizeZone zone = resizeZoneAt(static_cast<float>(whole(p.x() - r.left)),
-                                         static_cast<float>(whole(p.y() - r.top)), r.width,
-                                         r.height);
+    const ResizeZone zone =
+        resizeZoneAt(static_cast<float>(whole(p.x() - r.left)),
+                     static_cast<float>(whole(p.y() - r.top)), r.width, r.height);
     if (ref.kind != ObjectKind::Field)
         return zone;
     // A field resizes in width only: its right edge and corner size it, its bottom moves it.
-    return zone == ResizeZone::Bottom ? ResizeZone::Move
+    return zone == ResizeZone::Bottom   ? ResizeZone::Move
            : zone == ResizeZone::Corner ? ResizeZone::Right
                                         : zone;
 }
@@ -124,8 +123,8 @@ void CanvasInteraction::pressLeft(const QPointF& p)
         return;
     }
     if (drawing()) {
-        drag_ = Drag{Mode::Draw, {}, ResizeZone::Move, 0, 0, 0,
-                     QPointF(whole(p.x()), whole(p.y()))};
+        drag_ =
+            Drag{Mode::Draw, {}, ResizeZone::Move, 0, 0, 0, QPointF(whole(p.x()), whole(p.y()))};
         document_.run([&](Designer& d) {
             startDrawing(d, static_cast<float>(drag_.start.x()),
                          static_cast<float>(drag_.start.y()));
@@ -140,23 +139,28 @@ void CanvasInteraction::pressLeft(const QPointF& p)
     const int handle = scene_->lineHandleAt(p);
     if (handle >= 0) {
         const QPointF corner = scene_->lineHandle(handle).documentTopLeft();
-        drag_ = Drag{Mode::LineEnd, *s.single(), ResizeZone::Move, handle,
-                     whole(p.x() - corner.x()), whole(p.y() - corner.y()), p};
+        drag_ = Drag{Mode::LineEnd,
+                     *s.single(),
+                     ResizeZone::Move,
+                     handle,
+                     whole(p.x() - corner.x()),
+                     whole(p.y() - corner.y()),
+                     p};
         document_.beginGesture(QStringLiteral("Move Line End"));
         return;
     }
     const std::optional<ObjectRef> hit = scene_->objectAt(p);
     if (s.bandVisible) {
         const BandItem& band = scene_->band();
-        const bool inList =
-            hit && std::find(s.multi.begin(), s.multi.end(), *hit) != s.multi.end();
+        const bool inList = hit && std::find(s.multi.begin(), s.multi.end(), *hit) != s.multi.end();
         if (band.inCorner(p)) {
             drag_ = Drag{Mode::ResizeBand, {}, ResizeZone::Corner, 0, 0, 0, p};
             return;
         }
         if (band.band().contains(p) && (!hit || inList)) {
-            drag_ = Drag{Mode::MoveBand, {}, ResizeZone::Move, 0, whole(p.x() - s.bandLeft),
-                         whole(p.y() - s.bandTop), p};
+            drag_ =
+                Drag{Mode::MoveBand,           {}, ResizeZone::Move, 0, whole(p.x() - s.bandLeft),
+                     whole(p.y() - s.bandTop), p};
             document_.beginGesture(QStringLiteral("Move"));
             return;
         }
@@ -167,8 +171,8 @@ void CanvasInteraction::pressLeft(const QPointF& p)
     }
     if (s.areaActive()) {
         // A new band starts at the pointer.
-        drag_ = Drag{Mode::Band, {}, ResizeZone::Move, 0, 0, 0,
-                     QPointF(whole(p.x()), whole(p.y()))};
+        drag_ =
+            Drag{Mode::Band, {}, ResizeZone::Move, 0, 0, 0, QPointF(whole(p.x()), whole(p.y()))};
         document_.run([&](Designer& d) {
             SelectionState& sel = d.selection();
             sel.multi.clear();
@@ -244,8 +248,7 @@ void CanvasInteraction::move(const QPointF& p, Qt::MouseButtons buttons)
         const int x = whole(p.x() - corner.x());
         const int y = whole(p.y() - corner.y());
         document_.run([&](Designer& d) {
-            dragLineEnd(d, drag_.ref.index, drag_.handle,
-                        static_cast<float>(x - drag_.anchorX),
+            dragLineEnd(d, drag_.ref.index, drag_.handle, static_cast<float>(x - drag_.anchorX),
                         static_cast<float>(y - drag_.anchorY));
         });
         break;
@@ -308,9 +311,7 @@ void CanvasInteraction::finishDrag(const QPointF& p)
         document_.endGesture();
         break;
     case Mode::Band:
-    case Mode::ResizeBand:
-        document_.run([](Designer& d) { finishAreaSelection(d); });
-        break;
+    case Mode::ResizeBand: document_.run([](Designer& d) { finishAreaSelection(d); }); break;
     case Mode::MoveBand:
         // The group keeps the objects it had; the band moved with them.
         document_.endGesture();

@@ -139,9 +139,8 @@ void CanvasPane::updateTabs()
     // The tab area takes the page's colour, as the surface does.
     const int32_t colour = a.colourTable[static_cast<size_t>(page)];
     QPalette palette = tabBar_->palette();
-    palette.setColor(QPalette::Window,
-                     colour != 0 ? colorFromOle(static_cast<uint32_t>(colour))
-                                 : QWidget::palette().color(QPalette::Window));
+    palette.setColor(QPalette::Window, colour != 0 ? colorFromOle(static_cast<uint32_t>(colour))
+                                                   : QWidget::palette().color(QPalette::Window));
     tabBar_->setPalette(palette);
 }
 

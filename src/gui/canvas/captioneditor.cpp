@@ -9,8 +9,7 @@
 
 namespace qv::gui {
 
-CaptionEditor::CaptionEditor(DesignDocument& document, int titleIndex, int zoom,
-                             QWidget* parent)
+CaptionEditor::CaptionEditor(DesignDocument& document, int titleIndex, int zoom, QWidget* parent)
     : QLineEdit(parent), document_(document), titleIndex_(titleIndex)
 {
     const Title& t = document.document().titles[titleIndex];

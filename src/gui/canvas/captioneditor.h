@@ -12,8 +12,7 @@ class DesignDocument;
 class CaptionEditor : public QLineEdit {
     Q_OBJECT
 public:
-    CaptionEditor(DesignDocument& document, int titleIndex, int zoom,
-                  QWidget* parent);
+    CaptionEditor(DesignDocument& document, int titleIndex, int zoom, QWidget* parent);
 
     int titleIndex() const { return titleIndex_; }
     // Lays the editor over the label's rectangle in viewport pixels.

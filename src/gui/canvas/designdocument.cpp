@@ -10,10 +10,9 @@ namespace {
 bool sameSelection(const SelectionState& a, const SelectionState& b)
 {
     return a.kind == b.kind && a.currentIndex == b.currentIndex && a.multi == b.multi &&
-           a.bandVisible == b.bandVisible && a.bandLeft == b.bandLeft &&
-           a.bandTop == b.bandTop && a.bandWidth == b.bandWidth &&
-           a.bandHeight == b.bandHeight && a.placementTool == b.placementTool &&
-           a.locked == b.locked;
+           a.bandVisible == b.bandVisible && a.bandLeft == b.bandLeft && a.bandTop == b.bandTop &&
+           a.bandWidth == b.bandWidth && a.bandHeight == b.bandHeight &&
+           a.placementTool == b.placementTool && a.locked == b.locked;
 }
 
 } // namespace
@@ -159,8 +158,7 @@ void DesignDocument::documentReplaced()
     designer_.document().currentPage = 0;
     DocumentChange change;
     change.flags = DocumentChange::Reload | DocumentChange::Page | DocumentChange::Selection |
-                   DocumentChange::Settings | DocumentChange::History |
-                   DocumentChange::Modified;
+                   DocumentChange::Settings | DocumentChange::History | DocumentChange::Modified;
     emit changed(change);
 }
 

@@ -174,9 +174,8 @@ void DesignScene::rebuildKind(ObjectKind kind)
 {
     for (ObjectItem*& item : items_[static_cast<size_t>(kind)])
         removeItem(item);
-    visitTable(document_.document(), kind, [&](const auto& table) {
-        addItems<RecordType<decltype(table)>>(kind);
-    });
+    visitTable(document_.document(), kind,
+               [&](const auto& table) { addItems<RecordType<decltype(table)>>(kind); });
 }
 
 void DesignScene::rebuild()
@@ -201,8 +200,7 @@ void DesignScene::updateSurface()
 
 void DesignScene::apply(const DocumentChange& change)
 {
-    if (change.has(DocumentChange::Reload) ||
-        (followsPage_ && change.has(DocumentChange::Page))) {
+    if (change.has(DocumentChange::Reload) || (followsPage_ && change.has(DocumentChange::Page))) {
         rebuild();
         updateSurface();
         return;
@@ -259,8 +257,8 @@ void DesignScene::updateOverlays()
     band_->setVisible(s.bandVisible);
     band_->setBand(QRectF(s.bandLeft, s.bandTop, s.bandWidth, s.bandHeight));
 
-    const bool lineShown = objectShown && single->kind == ObjectKind::Line &&
-                           s.placementTool == kNoPlacement;
+    const bool lineShown =
+        objectShown && single->kind == ObjectKind::Line && s.placementTool == kNoPlacement;
     for (LineHandleItem* handle : handles_)
         handle->setVisible(lineShown);
     if (lineShown) {

@@ -19,8 +19,7 @@ constexpr qreal kMarkRoom = kFrameInset + 2;
 
 } // namespace
 
-ObjectItem::ObjectItem(const DesignPainter& painter, ObjectRef ref)
-    : painter_(painter), ref_(ref)
+ObjectItem::ObjectItem(const DesignPainter& painter, ObjectRef ref) : painter_(painter), ref_(ref)
 {
     const QRectF bounds = painter.bounds(ref.kind, ref.index);
     size_ = bounds.size();

@@ -100,8 +100,7 @@ QPointF LineHandleItem::documentTopLeft() const
 
 QRectF LineHandleItem::boundingRect() const
 {
-    return handle_ == 0 ? QRectF(-8, -8, kSize + 1, kSize + 1)
-                        : QRectF(1, 1, kSize + 1, kSize + 1);
+    return handle_ == 0 ? QRectF(-8, -8, kSize + 1, kSize + 1) : QRectF(1, 1, kSize + 1, kSize + 1);
 }
 
 void LineHandleItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)

@@ -158,9 +158,8 @@ TEST(CanvasTest, TheClockShowsOnlyOverAFreeClockLabel)
     struct Case {
         const char* caption;
         bool clock;
-    } cases[] = {{"", true},          {"3:30pm", true},  {"12:05am", true},
-                 {"Customer", false}, {"3:30", false},   {"13:5pm", false},
-                 {"a:30pm", false},   {"3:30pmx", false}};
+    } cases[] = {{"", true},      {"3:30pm", true},  {"12:05am", true}, {"Customer", false},
+                 {"3:30", false}, {"13:5pm", false}, {"a:30pm", false}, {"3:30pmx", false}};
     for (const Case& c : cases)
         EXPECT_EQ(isClockCaption(c.caption), c.clock) << c.caption;
     EXPECT_TRUE(isClockCaption(clockCaption(23, 59)));

@@ -191,15 +191,15 @@ TEST(UndoTest, TheWindowsLearnWhichObjectsAStepChanged)
 
     createObject(d, Tool::Label);
     ChangeSummary created = d.takeChanges();
-    // The new label (after the five reserved ones) and the tab order of no input object.
-    EXPECT_NE(std::find(created.objects.begin(), created.objects.end(),
-                        ObjectRef{ObjectKind::Title, 6}),
-              created.objects.end());
+    // The new label, after the five reserved ones.
+    EXPECT_NE(
+        std::find(created.objects.begin(), created.objects.end(), ObjectRef{ObjectKind::Title, 6}),
+        created.objects.end());
     d.undo();
     ChangeSummary undone = d.takeChanges();
-    EXPECT_NE(std::find(undone.objects.begin(), undone.objects.end(),
-                        ObjectRef{ObjectKind::Title, 6}),
-              undone.objects.end());
+    EXPECT_NE(
+        std::find(undone.objects.begin(), undone.objects.end(), ObjectRef{ObjectKind::Title, 6}),
+        undone.objects.end());
 
     deleteObjects(d, {{ObjectKind::Field, 1}});
     ChangeSummary deleted = d.takeChanges();
