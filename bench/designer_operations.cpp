@@ -139,9 +139,10 @@ void BM_AreaSelection25000(benchmark::State& state)
         default: add<Checkbox>(doc, x, y);
         }
     }
+    doc.settings.pageSizeCode = kPageSizeCustom;
+    doc.settings.surfaceWidth = pixelsToTwips(1000);
+    doc.settings.surfaceHeight = pixelsToTwips(1000);
     Designer d(doc);
-    d.canvas().width = 1000;
-    d.canvas().height = 1000;
     for (auto _ : state) {
         SelectionState& s = d.selection();
         s.bandLeft = 100;

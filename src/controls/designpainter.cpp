@@ -73,9 +73,7 @@ QRectF DesignPainter::bounds(ObjectKind kind, int index) const
         const Title& t = d.titles[index];
         if (!shown(t))
             return {};
-        const QFontMetricsF metrics(fontOf(t.fontName, t.fontSize, t.fontBold, t.fontItalic));
-        const QString caption = QString::fromStdString(t.caption);
-        return {px(t.left), px(t.top), metrics.horizontalAdvance(caption) + 2, metrics.height()};
+        return {QPointF(px(t.left), px(t.top)), titleSize(index, titleCaption(index))};
     }
     case ObjectKind::Field: {
         const Field& f = d.fields[index];
@@ -145,9 +143,47 @@ void DesignPainter::paintTitle(QPainter& painter, int index) const
 {
     const Title& t = document_.titles[index];
     painter.setFont(fontOf(t.fontName, t.fontSize, t.fontBold, t.fontItalic, t.fontUnderline));
-    painter.setPen(ole(t.foreColor));
+    painter.setPen(ole(index == highlightedTitle_ ? highlightColour_ : t.foreColor));
     painter.drawText(bounds(ObjectKind::Title, index), Qt::AlignLeft | Qt::AlignTop,
-                     QString::fromStdString(t.caption));
+                     titleCaption(index));
+}
+
+QSizeF DesignPainter::titleSize(int index, const QString& caption) const
+{
+    const Title& t = document_.titles[index];
+    std::string key = t.fontName;
+    key += '\x1f';
+    key += std::to_string(t.fontSize);
+    key += static_cast<char>('0' + (t.fontBold ? 1 : 0) + (t.fontItalic ? 2 : 0));
+    key += caption.toStdString();
+    if (const auto found = titleSizes_.find(key); found != titleSizes_.end())
+        return found->second;
+    const QFontMetricsF metrics(fontOf(t.fontName, t.fontSize, t.fontBold, t.fontItalic));
+    const QSizeF size(metrics.horizontalAdvance(caption) + 2, metrics.height());
+    constexpr size_t kMostSizes = 50000;
+    if (titleSizes_.size() >= kMostSizes)
+        titleSizes_.clear();
+    titleSizes_.emplace(std::move(key), size);
+    return size;
+}
+
+QString DesignPainter::titleCaption(int index) const
+{
+    if (index == liveCaptionTitle_ && !liveCaption_.isNull())
+        return liveCaption_;
+    return QString::fromStdString(document_.titles[index].caption);
+}
+
+void DesignPainter::setLiveCaption(int titleIndex, const QString& caption)
+{
+    liveCaptionTitle_ = caption.isNull() ? -1 : titleIndex;
+    liveCaption_ = caption;
+}
+
+void DesignPainter::setHighlightedTitle(int titleIndex, int32_t colour)
+{
+    highlightedTitle_ = titleIndex;
+    highlightColour_ = colour;
 }
 
 void DesignPainter::paintField(QPainter& painter, int index) const

@@ -3,6 +3,12 @@
 #include "document/objectkind.h"
 
 #include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
 
 class QPainter;
 
@@ -23,6 +29,13 @@ public:
     // Draws one object into its bounds.
     void paint(QPainter& painter, ObjectKind kind, int index) const;
 
+    // A caption shown for a label instead of its stored one while the design is on screen
+    // (the clock label shows the time); a null string shows the stored caption again.
+    void setLiveCaption(int titleIndex, const QString& caption);
+    // A label drawn in `colour` (0x00BBGGRR) instead of its own ForeColor, such as a link
+    // under the pointer; -1 for none.
+    void setHighlightedTitle(int titleIndex, int32_t colour = 0);
+
 private:
     void paintTitle(QPainter& painter, int index) const;
     void paintField(QPainter& painter, int index) const;
@@ -35,7 +48,17 @@ private:
     void paintButton(QPainter& painter, int index) const;
     void paintScript(QPainter& painter, int index) const;
 
+    QString titleCaption(int index) const;
+    QSizeF titleSize(int index, const QString& caption) const;
+
     const ProjectDocument& document_;
+    int liveCaptionTitle_ = -1;
+    QString liveCaption_;
+    int highlightedTitle_ = -1;
+    int32_t highlightColour_ = 0;
+    // Measured label sizes by font and caption: measuring shapes the text, and a canvas
+    // re-reads a label's bounds whenever it moves.
+    mutable std::unordered_map<std::string, QSizeF> titleSizes_;
 };
 
 } // namespace qv::gui

@@ -1,5 +1,5 @@
 #include "app/mainwindow.h"
-#include "canvas/designscene.h"
+#include "canvas/objectitem.h"
 #include "document/projectfile.h"
 
 #include <QDate>
@@ -57,7 +57,7 @@ private slots:
         const auto objects = [scene] {
             int count = 0;
             for (QGraphicsItem* item : scene->items())
-                count += item->zValue() >= 0 ? 1 : 0; // not the surface behind them
+                count += item->type() == ObjectItem::Type ? 1 : 0;
             return count;
         };
         QCOMPARE(objects(), 2); // field 1 and the all-pages label

@@ -1,25 +1,21 @@
 #include "builder/designsurface.h"
 
-#include "designer/canvassettings.h"
+#include "designer/pagesize.h"
 #include "document/units.h"
-
-#include <utility>
 
 namespace qv {
 
 SurfaceSize DesignSurfaceSize(const AppSettings& settings)
 {
-    const int code = settings.pageSizeCode;
-    if (code == kPageSizeCustom && settings.surfaceWidth > 0 && settings.surfaceHeight > 0)
+    // The canvas shows the same page: both read pageSurface. A custom size keeps the
+    // stored twips exactly.
+    const SurfacePixels page = pageSurface(settings);
+    if (settings.pageSizeCode == kPageSizeCustom &&
+        page.width == twipsToPixels(settings.surfaceWidth) &&
+        page.height == twipsToPixels(settings.surfaceHeight))
         return {settings.surfaceWidth, settings.surfaceHeight};
-    std::optional<PaperSize> paper = paperSize(code);
-    if (!paper)
-        paper = paperSize(0);
-    SurfaceSize size{pixelsToTwips(static_cast<float>(toPixels(paper->width, paper->unit))),
-                     pixelsToTwips(static_cast<float>(toPixels(paper->height, paper->unit)))};
-    if (settings.pageSize20Checked && paper->unit != MeasureUnit::Pixels)
-        std::swap(size.width, size.height);
-    return size;
+    return {pixelsToTwips(static_cast<float>(page.width)),
+            pixelsToTwips(static_cast<float>(page.height))};
 }
 
 } // namespace qv

@@ -9,9 +9,9 @@ struct SurfaceSize {
     float height = 0;
 };
 
-// The size of the designed window's page from the document's page-size code: a paper of
-// the page-size menu (turned when the Landscape entry is checked), the custom size of code
-// 22 or the touch screen. Unknown codes give Letter.
+// The size of the designed window's page in twips: the page the canvas shows
+// (pageSurface in designer/pagesize.h) from the page-size code, the Landscape flag and the
+// custom size.
 SurfaceSize DesignSurfaceSize(const AppSettings& settings);
 
 } // namespace qv

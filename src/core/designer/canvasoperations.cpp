@@ -1,6 +1,7 @@
 #include "designer/canvasoperations.h"
 
 #include "designer/objectdeletion.h"
+#include "designer/pagesize.h"
 
 #include <algorithm>
 #include <cmath>
@@ -119,12 +120,22 @@ void releaseObject(Designer& d, ObjectRef ref)
     d.undoStack().closeMerge();
 }
 
+bool setTitleCaption(Designer& d, int index, const std::string& caption)
+{
+    const ProjectDocument& doc = d.document();
+    if (!doc.titles.contains(index) || isDeleted(doc.titles[index]) ||
+        doc.titles[index].caption == caption)
+        return false;
+    d.change("Label Text", [&](DocumentEdit& e) { e.touch<Title>(index).caption = caption; });
+    return true;
+}
+
 bool nudgeSelection(Designer& d, NudgeKey key)
 {
     const auto ref = d.selection().single();
     if (!ref)
         return false;
-    const CanvasSettings& c = d.canvas();
+    const SurfacePixels c = pageSurface(d.document().settings);
     bool moved = false;
     d.change(
         "Nudge",
@@ -188,8 +199,9 @@ void selectAll(Designer& d)
     SelectionState& s = d.selection();
     s.bandLeft = 0;
     s.bandTop = 0;
-    s.bandWidth = static_cast<float>(d.canvas().width);
-    s.bandHeight = static_cast<float>(d.canvas().height);
+    const SurfacePixels page = pageSurface(d.document().settings);
+    s.bandWidth = static_cast<float>(page.width);
+    s.bandHeight = static_cast<float>(page.height);
     finishAreaSelection(d);
 }
 
@@ -327,6 +339,25 @@ std::string clockCaption(int hour, int minute)
     if (minute < 10)
         text += '0';
     return text + std::to_string(minute) + (hour < 12 ? "am" : "pm");
+}
+
+bool isClockCaption(std::string_view c)
+{
+    if (c.empty())
+        return true;
+    // "h:mmam" or "hh:mmpm".
+    const size_t colon = c.find(':');
+    if (colon != 1 && colon != 2)
+        return false;
+    if (c.size() != colon + 5)
+        return false;
+    const auto digit = [](char ch) { return ch >= '0' && ch <= '9'; };
+    for (size_t i = 0; i < colon; ++i) {
+        if (!digit(c[i]))
+            return false;
+    }
+    const std::string_view suffix = c.substr(colon + 3);
+    return digit(c[colon + 1]) && digit(c[colon + 2]) && (suffix == "am" || suffix == "pm");
 }
 
 int32_t hoverColour(int32_t colour)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace qv {
 
@@ -33,6 +34,10 @@ void resizeObject(Designer& d, ObjectRef ref, ResizeZone zone, float x, float y)
 // Mouse-up: an object dragged entirely off the left or top edge leaves the layout (it is
 // deleted as by the Delete command); otherwise it snaps to the grid when snapping is on.
 void releaseObject(Designer& d, ObjectRef ref);
+
+// The in-place editor of a label (MainText): the Title's new caption. Returns whether it
+// changed.
+bool setTitleCaption(Designer& d, int index, const std::string& caption);
 
 enum class NudgeKey { Left, Right, Up, Down };
 // Keyboard nudging of the selected object by one pixel, within the canvas.
@@ -74,6 +79,10 @@ RightPlaceValues rightPlaceLine(const Line& line, MeasureUnit unit, float arrowH
 
 // The caption of the reserved clock label (Title 2) at a time of day: "h:mmam/pm".
 std::string clockCaption(int hour, int minute);
+
+// True for a caption the clock label may show over: empty, or a time as clockCaption
+// writes it.
+bool isClockCaption(std::string_view caption);
 
 // The lighter colour of a link title under the pointer: each component c -> c / 2 + 125.
 int32_t hoverColour(int32_t colour);

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
-#include <utility>
 
 namespace qv {
 
@@ -28,75 +27,12 @@ double toPixels(double value, MeasureUnit unit)
     return value * pixelsPerUnit(unit);
 }
 
-namespace {
-
-constexpr PaperSize kPapers[] = {
-    {"Letter, 8\u00bd x 11 in.", 8.5, 11, MeasureUnit::Inches},
-    {"Tabloid, 11 x 17 in.", 11, 17, MeasureUnit::Inches},
-    {"Ledger, 17 x 11 in.", 17, 11, MeasureUnit::Inches},
-    {"Legal, 8\u00bd x 14 in.", 8.5, 14, MeasureUnit::Inches},
-    {"Statement, 5\u00bd x 8\u00bd in. ", 5.5, 8.5, MeasureUnit::Inches},
-    {"Executive, 7\u00bd x 10\u00bd in.", 7.5, 10.5, MeasureUnit::Inches},
-    {"Note, 8\u00bd x 11 in.", 8.5, 11, MeasureUnit::Inches},
-    {"Folio, 8\u00bd x 13 in.", 8.5, 13, MeasureUnit::Inches},
-    {"U.S. Standard Fanfold, 14 7/8 x 11 in.", 14.875, 11, MeasureUnit::Inches},
-    {"German Standard Fanfold, 8\u00bd x 12 in.", 8.5, 12, MeasureUnit::Inches},
-    {"German Legal Fanfold, 8\u00bd x 13 in. ", 8.5, 13, MeasureUnit::Inches},
-    {"A3, 297 x 420 mm", 297, 420, MeasureUnit::Millimetres},
-    {"A4, 297 x 210 mm", 210, 297, MeasureUnit::Millimetres},
-    {"A5, 148 x 210 mm", 148, 210, MeasureUnit::Millimetres},
-    {"A6, 105 x 148 mm", 105, 148, MeasureUnit::Millimetres},
-    {"B4, 250 x 354 mm", 250, 354, MeasureUnit::Millimetres},
-    {"B5, 182 x 257 mm", 182, 257, MeasureUnit::Millimetres},
-    {"Quarto, 215 x 275 mm", 215, 275, MeasureUnit::Millimetres},
-};
-constexpr int kPortrait = 19;
-constexpr int kLandscape = 20;
-constexpr int kCustom = 22;
-constexpr int kTouchScreen = 23;
-
-} // namespace
-
-std::optional<PaperSize> paperSize(int index)
-{
-    if (index >= 0 && index < static_cast<int>(std::size(kPapers)))
-        return kPapers[index];
-    if (index == kTouchScreen)
-        return PaperSize{"Touch Screen 1366x768 Pixels", 1366, 768, MeasureUnit::Pixels};
-    return std::nullopt;
-}
-
-void choosePageSize(CanvasSettings& canvas, int index,
-                    std::optional<std::pair<double, double>> custom)
-{
-    if (index == kPortrait) {
-        index = canvas.pageSizeIndex;
-        canvas.landscapeChecked = false;
-        canvas.portraitChecked = true;
-    }
-    if (index == kLandscape)
-        canvas.portraitChecked = false;
-    if (index < kPortrait || index > 21)
-        canvas.pageSizeIndex = index;
-    if (auto paper = paperSize(index)) {
-        canvas.width = toPixels(paper->width, paper->unit);
-        canvas.height = toPixels(paper->height, paper->unit);
-    } else if (index == kCustom && custom) {
-        canvas.width = toPixels(static_cast<float>(custom->first), canvas.unit);
-        canvas.height = toPixels(static_cast<float>(custom->second), canvas.unit);
-    }
-    if ((canvas.landscapeChecked && index < kPortrait) || index == kLandscape) {
-        std::swap(canvas.width, canvas.height);
-        canvas.landscapeChecked = true;
-    }
-}
-
 bool chooseUnit(CanvasSettings& canvas, int index)
 {
     if (index != 3 && (index < 5 || index > 7))
         return false;
     canvas.unit = static_cast<MeasureUnit>(index);
-    return chooseGrid(canvas, canvas.gridItem);
+    return true;
 }
 
 std::array<std::string, 4> gridCaptions(MeasureUnit unit)

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace qv {
@@ -17,17 +15,13 @@ double pixelsPerUnit(MeasureUnit unit);
 double toUnit(double pixels, MeasureUnit unit);
 double toPixels(double value, MeasureUnit unit);
 
-// The page size, unit and grid of the design canvas. Sizes are pixels.
+// The unit and grid of the design canvas and its scroll state. The page size is the
+// document's (pagesize.h). Sizes are pixels.
 struct CanvasSettings {
-    int pageSizeIndex = 0; // the last chosen paper item, re-applied by Portrait
-    bool portraitChecked = true;
-    bool landscapeChecked = false;
     MeasureUnit unit = MeasureUnit::Pixels;
     bool snap = false;
     int gridItem = 10; // 5, 10, 15 or 20
     double gridStep = 10;
-    double width = 816; // Letter portrait
-    double height = 1056;
     // Current scroll positions of the canvas, pixels.
     double scrollX = 0;
     double scrollY = 0;
@@ -41,21 +35,8 @@ struct CanvasSettings {
     std::vector<int> copiedFields;
 };
 
-// One paper of the page-size menu; index 18, 19, 20, 21 and 22 are not papers.
-struct PaperSize {
-    std::string_view caption;
-    double width;
-    double height;
-    MeasureUnit unit;
-};
-std::optional<PaperSize> paperSize(int index);
-
-// PageSize_Click. `custom` gives the two boxes of the custom page dialog (in the current
-// unit) for index 22; nullopt leaves the size as it is (dialog cancelled).
-void choosePageSize(CanvasSettings& canvas, int index,
-                    std::optional<std::pair<double, double>> custom = std::nullopt);
-
-// TheScale_Click; returns false for an index that is not a unit.
+// TheScale_Click; returns false for an index that is not a unit. The grid items are only
+// relabelled (gridCaptions): the grid step stays until a grid item is chosen.
 bool chooseUnit(CanvasSettings& canvas, int index);
 // Captions of the grid items 5, 10, 15, 20 in a unit.
 std::array<std::string, 4> gridCaptions(MeasureUnit unit);

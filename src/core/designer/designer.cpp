@@ -23,8 +23,11 @@ void Designer::keep(std::unique_ptr<DocumentEdit> edit, const std::string& name,
                     const std::string& mergeKey)
 {
     edit->finish();
-    if (edit->changedDocument())
+    if (edit->changedDocument()) {
+        if (tracking_)
+            edit->summarise(changes_);
         undo_.push(std::move(edit), name, mergeKey);
+    }
 }
 
 } // namespace qv

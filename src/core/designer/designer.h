@@ -38,6 +38,7 @@ public:
     CanvasSettings& canvas() { return canvas_; }
     const CanvasSettings& canvas() const { return canvas_; }
     UndoStack& undoStack() { return undo_; }
+    const UndoStack& undoStack() const { return undo_; }
 
     // Entry n of the language table; "" without one.
     std::string languageText(int n) const;
@@ -59,8 +60,14 @@ public:
         }
     }
 
-    bool undo() { return undo_.undo(doc_, selection_); }
-    bool redo() { return undo_.redo(doc_, selection_); }
+    bool undo() { return undo_.undo(doc_, selection_, tracking_ ? &changes_ : nullptr); }
+    bool redo() { return undo_.redo(doc_, selection_, tracking_ ? &changes_ : nullptr); }
+
+    // What the steps made, undone and redone since the last call changed; the windows
+    // take it after each operation to redraw only that.
+    // Nothing is gathered until a window asks for it with trackChanges(true).
+    ChangeSummary takeChanges() { return std::exchange(changes_, ChangeSummary{}); }
+    void trackChanges(bool on) { tracking_ = on; }
 
 private:
     void keep(std::unique_ptr<DocumentEdit> edit, const std::string& name,
@@ -71,6 +78,8 @@ private:
     SelectionState selection_;
     CanvasSettings canvas_;
     UndoStack undo_;
+    ChangeSummary changes_;
+    bool tracking_ = false;
 };
 
 } // namespace qv

@@ -162,6 +162,24 @@ void DocumentEdit::redo(ProjectDocument& document, SelectionState& selection) co
     selection = newSelection_;
 }
 
+void DocumentEdit::summarise(ChangeSummary& summary) const
+{
+    forEachChange(changes_, [&](const auto& change) {
+        using T = std::decay_t<decltype(change.oldTemplate)>;
+        const ObjectKind kind = KindOf<T>::value;
+        if (change.oldTable) {
+            summary.tables.push_back(kind);
+            return;
+        }
+        for (const auto& entry : change.before)
+            summary.objects.push_back(ObjectRef{kind, entry.first});
+        for (int i = change.oldHigh + 1; i <= change.newHigh; ++i)
+            summary.objects.push_back(ObjectRef{kind, i});
+    });
+    summary.settings = summary.settings || oldSettings_.has_value();
+    summary.reports = summary.reports || oldReports_.has_value();
+}
+
 bool DocumentEdit::mergeWith(const DocumentEdit& later)
 {
     if (oldSettings_ || later.oldSettings_ || oldReports_ || later.oldReports_)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designer/changesummary.h"
 #include "designer/kindtables.h"
 #include "designer/objectref.h"
 #include "designer/selectionstate.h"
@@ -73,6 +74,9 @@ public:
 
     void undo(ProjectDocument& document, SelectionState& selection) const;
     void redo(ProjectDocument& document, SelectionState& selection) const;
+
+    // Adds what this step changes, in either direction, to `summary`.
+    void summarise(ChangeSummary& summary) const;
 
     // Takes over `later` when both touched the same records of the same kinds and
     // appended, renumbered and configured nothing: one drag becomes one step.

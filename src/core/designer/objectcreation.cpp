@@ -4,6 +4,9 @@
 #include "designer/taborder.h"
 #include "document/languagetable.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace qv {
 
 ObjectKind toolKind(Tool tool)
@@ -154,6 +157,8 @@ int appendStyledObject(DocumentEdit& e, ObjectKind kind, const std::string& defa
 Outcome createObject(Designer& d, Tool tool)
 {
     SelectionState& s = d.selection();
+    // The step starts from the selection as it was, so that undoing it gives that back.
+    const SelectionState before = s;
     releaseAreaSelection(s);
     const ObjectKind kind = toolKind(tool);
     s.kind = static_cast<int>(kind);
@@ -170,7 +175,10 @@ Outcome createObject(Designer& d, Tool tool)
         s.placementTool = kNoPlacement;
         return refused;
     }
+    s = before;
     return d.change(std::string("Create ") + std::string(kindName(kind)), [&](DocumentEdit& e) {
+        releaseAreaSelection(s);
+        s.kind = static_cast<int>(kind);
         const int index = appendStyledObject(e, kind, d.languageText(text::DefaultLabel));
         if (tool == Tool::EmailField) {
             e.touchSettings();
@@ -264,6 +272,44 @@ void startDrawing(Designer& d, float x, float y)
             }
         });
     });
+}
+
+void drawTo(Designer& d, float startX, float startY, float x, float y)
+{
+    const int code = d.selection().placementTool;
+    if (code != 14 && code != 15)
+        return;
+    if (d.canvas().snap) {
+        x = snapCoordinate(x, d.canvas().gridStep);
+        y = snapCoordinate(y, d.canvas().gridStep);
+        startX = snapCoordinate(startX, d.canvas().gridStep);
+        startY = snapCoordinate(startY, d.canvas().gridStep);
+    }
+    if (code == 15) {
+        const int index = d.selection().current(ObjectKind::Line);
+        if (!d.document().lines.contains(index))
+            return;
+        d.change(
+            "Draw",
+            [&](DocumentEdit& e) {
+                Line& l = e.touch<Line>(index);
+                l.x2 = pixelsToTwips(x);
+                l.y2 = pixelsToTwips(y);
+            },
+            "draw");
+        return;
+    }
+    const int index = d.selection().current(ObjectKind::Square);
+    if (!d.document().squares.contains(index))
+        return;
+    d.change(
+        "Draw",
+        [&](DocumentEdit& e) {
+            Square& s = e.touch<Square>(index);
+            placeRecord(s, std::min(startX, x), std::min(startY, y));
+            setRecordSize(s, std::abs(x - startX), std::abs(y - startY));
+        },
+        "draw");
 }
 
 void finishSquare(Designer& d, int index, float width, float height)

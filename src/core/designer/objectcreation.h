@@ -55,6 +55,10 @@ void placeNewObject(Designer& d, float x, float y);
 // Mouse-down with the shape or line tool: the new square's corner, or both ends of the new
 // line, go to the (snapped) pointer.
 void startDrawing(Designer& d, float x, float y);
+// Mouse-move while drawing from (startX, startY), where the drawing began: the new square
+// spans from there to the pointer in any direction; the new line's second end follows the
+// (snapped) pointer. One undo step with the drawing's other moves.
+void drawTo(Designer& d, float startX, float startY, float x, float y);
 // Drawing a square: mouse-up with the dragged size.
 void finishSquare(Designer& d, int index, float width, float height);
 // Drawing a line: mouse-up with the dragged second end; the ends are ordered by X.

@@ -1,6 +1,7 @@
 #include "designer/panelvalues.h"
 
 #include "designer/objectgeometry.h"
+#include "designer/pagesize.h"
 
 #include <algorithm>
 #include <charconv>
@@ -60,7 +61,8 @@ bool applyPositionBox(Designer& d, PositionBox box, const std::string& text)
     double converted = toPixels(static_cast<double>(typed), c.unit);
     float v = static_cast<float>(std::max(0.0, std::trunc(converted)));
     const bool horizontal = box == PositionBox::Left || box == PositionBox::Width;
-    const double limit = horizontal ? c.width : c.height;
+    const SurfacePixels page = pageSurface(d.document().settings);
+    const double limit = horizontal ? page.width : page.height;
     if (v > limit)
         v = static_cast<float>(limit - (horizontal ? 10 : 30));
     if (box == PositionBox::Height)

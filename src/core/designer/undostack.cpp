@@ -5,34 +5,72 @@ namespace qv {
 void UndoStack::push(std::unique_ptr<DocumentEdit> edit, std::string name, std::string mergeKey)
 {
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
+    if (groupOpen_ && groupHasStep_ && steps_.empty())
+        groupHasStep_ = false; // the group's step was dropped by the capacity
+    const bool intoGroup = groupOpen_ && groupHasStep_;
     if (mergeOpen_ && !mergeKey.empty() && !steps_.empty() && steps_.back().mergeKey == mergeKey &&
-        steps_.back().edit->mergeWith(*edit)) {
+        steps_.back().edits.back()->mergeWith(*edit)) {
         return;
     }
-    steps_.push_back(Step{std::move(edit), std::move(name), mergeKey});
+    if (intoGroup) {
+        steps_.back().edits.push_back(std::move(edit));
+        steps_.back().mergeKey = mergeKey;
+    } else {
+        Step step;
+        step.edits.push_back(std::move(edit));
+        step.name = groupOpen_ ? groupName_ : std::move(name);
+        step.mergeKey = mergeKey;
+        steps_.push_back(std::move(step));
+        groupHasStep_ = groupOpen_;
+        if (steps_.size() > static_cast<size_t>(capacity_))
+            steps_.pop_front();
+    }
     mergeOpen_ = !mergeKey.empty();
-    if (steps_.size() > static_cast<size_t>(capacity_))
-        steps_.pop_front();
     done_ = steps_.size();
 }
 
-bool UndoStack::undo(ProjectDocument& document, SelectionState& selection)
+void UndoStack::beginGroup(std::string name)
 {
+    endGroup();
+    groupOpen_ = true;
+    groupHasStep_ = false;
+    groupName_ = std::move(name);
+    mergeOpen_ = false;
+}
+
+void UndoStack::endGroup()
+{
+    groupOpen_ = false;
+    groupHasStep_ = false;
+    mergeOpen_ = false;
+}
+
+bool UndoStack::undo(ProjectDocument& document, SelectionState& selection, ChangeSummary* summary)
+{
+    endGroup();
     if (!canUndo())
         return false;
     --done_;
-    steps_[done_].edit->undo(document, selection);
-    mergeOpen_ = false;
+    const Step& step = steps_[done_];
+    for (auto edit = step.edits.rbegin(); edit != step.edits.rend(); ++edit) {
+        (*edit)->undo(document, selection);
+        if (summary)
+            (*edit)->summarise(*summary);
+    }
     return true;
 }
 
-bool UndoStack::redo(ProjectDocument& document, SelectionState& selection)
+bool UndoStack::redo(ProjectDocument& document, SelectionState& selection, ChangeSummary* summary)
 {
+    endGroup();
     if (!canRedo())
         return false;
-    steps_[done_].edit->redo(document, selection);
+    for (const auto& edit : steps_[done_].edits) {
+        edit->redo(document, selection);
+        if (summary)
+            edit->summarise(*summary);
+    }
     ++done_;
-    mergeOpen_ = false;
     return true;
 }
 
@@ -40,7 +78,7 @@ void UndoStack::clear()
 {
     steps_.clear();
     done_ = 0;
-    mergeOpen_ = false;
+    endGroup();
 }
 
 } // namespace qv

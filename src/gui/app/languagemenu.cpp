@@ -62,10 +62,9 @@ bool LanguageMenu::choose(const QString& name)
         return false;
     }
     checkCurrent();
-    if (applyLanguageToDocument(s.document.settings, s.language, name.toStdString(), &previous)) {
-        s.document.modified = 1;
-        window_.documentChanged();
-    }
+    window_.changeSettings(QStringLiteral("Language"), [&](AppSettings& settings) {
+        return applyLanguageToDocument(settings, s.language, name.toStdString(), &previous);
+    });
     window_.language().apply();
     return true;
 }

@@ -1,24 +1,21 @@
 #include "app/mainwindow.h"
 
+#include "app/designeditor.h"
 #include "app/languagemenu.h"
 #include "app/projectcommands.h"
 #include "app/projectprogress.h"
 #include "app/uilanguage.h"
 #include "app/windowplacement.h"
-#include "canvas/designscene.h"
+#include "canvas/designdocument.h"
 #include "dialogs/languageeditor.h"
 #include "dialogs/templatechooser.h"
 
 #include <QCloseEvent>
-#include <QGraphicsView>
-#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 namespace qv::gui {
 
@@ -34,20 +31,7 @@ MainWindow::MainWindow(DesignerSession session, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     language_ = std::make_unique<UiLanguage>(session_.language, session_.languageName);
-    scene_ = std::make_unique<DesignScene>(session_.document);
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* pageBar = new QWidget(central);
-    buildPageButtons(pageBar);
-    view_ = new QGraphicsView(scene_.get(), central);
-    view_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    view_->setBackgroundBrush(QColor(96, 96, 96));
-    view_->setAccessibleName(QStringLiteral("Design page"));
-    layout->addWidget(pageBar);
-    layout->addWidget(view_, 1);
-    setCentralWidget(central);
+    editor_ = std::make_unique<DesignEditor>(session_.document, &session_.language, this);
     progress_ = new ProjectProgress(this);
     statusBar()->addPermanentWidget(progress_);
 
@@ -58,31 +42,17 @@ MainWindow::MainWindow(DesignerSession session, QWidget* parent)
     commands_->addButtonsTo(*fileBar);
     languageMenu_ = std::make_unique<LanguageMenu>(*this);
     languageMenu_->addTo(*menuBar());
+    editor_->install(commands_->fileMenu());
     connect(language_.get(), &UiLanguage::changed, this, &MainWindow::applyLanguage);
     applyLanguage();
 
     documentReplaced();
-    const QSizeF surface = scene_->surfaceSize();
-    resize(std::max(640, static_cast<int>(surface.width()) + 40),
-           std::max(480, static_cast<int>(surface.height()) + 150));
+    // Room for a page of the usual size beside the toolbox, within a common screen.
+    resize(1180, 860);
     restoreWindowPosition(*this, *designerSettings(), kLeftKey, kTopKey, kDefaultPositionTwips);
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::buildPageButtons(QWidget* bar)
-{
-    auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(4, 2, 4, 2);
-    for (int page = 0; page < kPageCount; ++page) {
-        auto* button = new QPushButton(bar);
-        button->setCheckable(true);
-        connect(button, &QPushButton::clicked, this, [this, page] { showPage(page); });
-        layout->addWidget(button);
-        pageButtons_[static_cast<size_t>(page)] = button;
-    }
-    layout->addStretch(1);
-}
 
 void MainWindow::applyLanguage()
 {
@@ -92,10 +62,7 @@ void MainWindow::applyLanguage()
 
 void MainWindow::showPage(int page)
 {
-    session_.document.currentPage = page;
-    scene_->showPage(page);
-    for (int i = 0; i < kPageCount; ++i)
-        pageButtons_[static_cast<size_t>(i)]->setChecked(i == page);
+    editor_->document().showPage(page);
 }
 
 void MainWindow::replaceDocument(ProjectDocument document)
@@ -104,19 +71,20 @@ void MainWindow::replaceDocument(ProjectDocument document)
     documentReplaced();
 }
 
-void MainWindow::documentChanged()
+bool MainWindow::changeSettings(const QString& name,
+                                const std::function<bool(AppSettings&)>& change)
 {
-    const AppSettings& a = session_.document.settings;
-    for (int i = 0; i < kPageCount; ++i)
-        pageButtons_[static_cast<size_t>(i)]->setText(
-            QString::fromStdString(a.pageButtonCaptions[static_cast<size_t>(i)]));
-    scene_->reload();
+    return editor_->document().run([&](Designer& d) {
+        return d.change(name.toStdString(), [&](DocumentEdit& edit) {
+            edit.touchSettings();
+            return change(edit.document().settings);
+        });
+    });
 }
 
 void MainWindow::documentReplaced()
 {
-    documentChanged();
-    showPage(0);
+    editor_->documentReplaced();
     updateCaption();
 }
 

@@ -4,22 +4,19 @@
 
 #include <QMainWindow>
 
-#include <array>
+#include <functional>
 #include <memory>
-
-class QGraphicsView;
-class QPushButton;
 
 namespace qv::gui {
 
-class DesignScene;
+class DesignEditor;
 class LanguageMenu;
 class ProjectCommands;
 class ProjectProgress;
 class UiLanguage;
 
-// The designer's main window: the File and Language menus, the page buttons, the progress
-// bar and the designed window drawn page by page. It owns start-up's session and places
+// The designer's main window: the File and Language menus, the progress bar and the design
+// editor (canvas, toolbox, Edit and Insert menus). It owns start-up's session and places
 // itself where it was left.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -32,14 +29,16 @@ public:
     UiLanguage& language() { return *language_; }
     ProjectProgress& progress() { return *progress_; }
     ProjectCommands& projectCommands() { return *commands_; }
+    DesignEditor& editor() { return *editor_; }
 
     // Shows the messages start-up collected, once the window is up.
     void reportStartupMessages();
     // The one way to put another document in place (New, Open, a recent project, a
     // template): everything that shows the document takes it from here.
     void replaceDocument(ProjectDocument document);
-    // The open document was changed outside the canvas (a language switch).
-    void documentChanged();
+    // Changes the document's application-wide settings outside the canvas (a language
+    // switch) as one undo step named `name`; `change` says whether it changed anything.
+    bool changeSettings(const QString& name, const std::function<bool(AppSettings&)>& change);
     void showPage(int page);
     void updateCaption();
     // Ends the program without the shutdown steps (the Exit command).
@@ -49,19 +48,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildPageButtons(QWidget* bar);
     void documentReplaced();
     void applyLanguage();
 
     DesignerSession session_;
     std::unique_ptr<UiLanguage> language_;
-    std::unique_ptr<DesignScene> scene_;
     std::unique_ptr<ProjectCommands> commands_;
     std::unique_ptr<LanguageMenu> languageMenu_;
-    QGraphicsView* view_ = nullptr;
     ProjectProgress* progress_ = nullptr;
-    std::array<QPushButton*, 5> pageButtons_{};
     bool endingWithoutShutdown_ = false;
+    // Last, so that it goes first: it edits the session's document.
+    std::unique_ptr<DesignEditor> editor_;
 };
 
 } // namespace qv::gui

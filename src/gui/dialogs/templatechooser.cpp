@@ -2,6 +2,7 @@
 
 #include "app/uilanguage.h"
 #include "app/windowplacement.h"
+#include "canvas/designdocument.h"
 #include "canvas/designscene.h"
 #include "document/projectfile.h"
 
@@ -27,10 +28,11 @@ constexpr double kDefaultPositionTwips = 1500;
 
 QPixmap projectPreview(const std::filesystem::path& project, QSize size)
 {
-    const ProjectReadResult read = readProjectFile(project);
+    ProjectReadResult read = readProjectFile(project);
     if (!read.ok())
         return {};
-    DesignScene scene(read.document);
+    DesignDocument design(read.document, nullptr);
+    DesignScene scene(design, 0);
     const QSizeF surface = scene.surfaceSize();
     const QSize target = surface.toSize().scaled(size, Qt::KeepAspectRatio);
     QPixmap picture(target);

@@ -107,8 +107,8 @@ TEST(CanvasTest, ArrowKeysStopAtTheCanvasEdges)
 {
     ProjectDocument doc;
     const int s = addObject<Square>(doc, 0, 0);
+    test::setPage(doc, 2, 600);
     Designer d(doc);
-    d.canvas().width = 2;
     d.selection().select({ObjectKind::Square, s});
     EXPECT_FALSE(nudgeSelection(d, NudgeKey::Left));
     EXPECT_FALSE(nudgeSelection(d, NudgeKey::Up));
@@ -151,6 +151,18 @@ TEST(CanvasTest, RightPlaceAndHoverColour)
     EXPECT_FLOAT_EQ(v.arrowTop, 53);
     EXPECT_EQ(hoverColour(0x000000), 0x7D7D7D);
     EXPECT_EQ(hoverColour(0xFF0080), 0xFC7DBD);
+}
+
+TEST(CanvasTest, TheClockShowsOnlyOverAFreeClockLabel)
+{
+    struct Case {
+        const char* caption;
+        bool clock;
+    } cases[] = {{"", true},      {"3:30pm", true},  {"12:05am", true}, {"Customer", false},
+                 {"3:30", false}, {"13:5pm", false}, {"a:30pm", false}, {"3:30pmx", false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(isClockCaption(c.caption), c.clock) << c.caption;
+    EXPECT_TRUE(isClockCaption(clockCaption(23, 59)));
 }
 
 } // namespace

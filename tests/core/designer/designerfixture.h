@@ -21,6 +21,14 @@ template <class T> int addObject(ProjectDocument& d, float left, float top, int 
     return index;
 }
 
+// Gives the document a custom page of width x height pixels.
+inline void setPage(ProjectDocument& d, float width, float height)
+{
+    d.settings.pageSizeCode = kPageSizeCustom;
+    d.settings.surfaceWidth = pixelsToTwips(width);
+    d.settings.surfaceHeight = pixelsToTwips(height);
+}
+
 inline int addField(ProjectDocument& d, float left, float top, std::string formula = {},
                     int tabOrder = 0)
 {

@@ -19,9 +19,8 @@ TEST(PositionBoxTest, TypedValuesAreClampedAndAppliedByKind)
     const int sq = addObject<Square>(doc, 10, 90);
     doc.squares[sq].shape = 3; // circle
     const int l = addObject<Line>(doc, 10, 10);
+    test::setPage(doc, 800, 600);
     Designer d(doc);
-    d.canvas().width = 800;
-    d.canvas().height = 600;
     struct Case {
         ObjectRef ref;
         PositionBox box;

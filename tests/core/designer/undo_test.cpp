@@ -143,5 +143,69 @@ TEST(UndoTest, UndoingAPasteOnAFullerDocumentRestoresTheSelection)
     EXPECT_EQ(doc.fields.highWater(), 1);
 }
 
+TEST(UndoTest, AGestureIsOneStepThatRestoresTheSelectionItStartedWith)
+{
+    ProjectDocument doc;
+    addField(doc, 10, 10);
+    Designer d(doc);
+    selectObject(d, {ObjectKind::Field, 1});
+    const auto before = encoded(doc);
+    // Create a shape, draw it by dragging and release: one step.
+    d.undoStack().beginGroup("Draw Shapes");
+    createObject(d, Tool::DrawShape);
+    startDrawing(d, 40, 40);
+    for (int x = 41; x < 60; ++x)
+        drawTo(d, 40, 40, static_cast<float>(x), 30);
+    finishSquare(d, d.selection().current(ObjectKind::Square), 19, 10);
+    d.undoStack().endGroup();
+    EXPECT_EQ(d.undoStack().size(), 1u);
+    EXPECT_EQ(d.undoStack().undoName(), "Draw Shapes");
+    // Dragging up and to the left spans the square from the pointer to where it began.
+    EXPECT_FLOAT_EQ(objectRect(doc, {ObjectKind::Square, 0}).top, 30);
+    const auto after = encoded(doc);
+    ASSERT_TRUE(d.undo());
+    EXPECT_EQ(encoded(doc), before);
+    EXPECT_EQ(d.selection().kind, 1);
+    EXPECT_EQ(d.selection().placementTool, kNoPlacement);
+    ASSERT_TRUE(d.redo());
+    EXPECT_EQ(encoded(doc), after);
+    EXPECT_EQ(d.selection().kind, static_cast<int>(ObjectKind::Square));
+    // A group that made no edit leaves no step.
+    d.undoStack().beginGroup("Nothing");
+    d.undoStack().endGroup();
+    EXPECT_EQ(d.undoStack().size(), 1u);
+}
+
+TEST(UndoTest, TheWindowsLearnWhichObjectsAStepChanged)
+{
+    ProjectDocument doc;
+    addField(doc, 10, 10);
+    addField(doc, 40, 10);
+    Designer d(doc);
+    d.trackChanges(true);
+    moveObject(d, {ObjectKind::Field, 2}, 3, 0);
+    ChangeSummary moved = d.takeChanges();
+    EXPECT_EQ(moved.objects, (std::vector<ObjectRef>{{ObjectKind::Field, 2}}));
+    EXPECT_TRUE(moved.tables.empty());
+    EXPECT_TRUE(d.takeChanges().empty());
+
+    createObject(d, Tool::Label);
+    ChangeSummary created = d.takeChanges();
+    // The new label, after the five reserved ones.
+    EXPECT_NE(
+        std::find(created.objects.begin(), created.objects.end(), ObjectRef{ObjectKind::Title, 6}),
+        created.objects.end());
+    d.undo();
+    ChangeSummary undone = d.takeChanges();
+    EXPECT_NE(
+        std::find(undone.objects.begin(), undone.objects.end(), ObjectRef{ObjectKind::Title, 6}),
+        undone.objects.end());
+
+    deleteObjects(d, {{ObjectKind::Field, 1}});
+    ChangeSummary deleted = d.takeChanges();
+    EXPECT_NE(std::find(deleted.tables.begin(), deleted.tables.end(), ObjectKind::Field),
+              deleted.tables.end());
+}
+
 } // namespace
 } // namespace qv

@@ -1,0 +1,132 @@
+#include "app/designeditor.h"
+
+#include "app/editcommands.h"
+#include "app/inputflagsbox.h"
+#include "app/insertcommands.h"
+#include "app/pagecommands.h"
+#include "app/toolbox.h"
+#include "canvas/canvaspane.h"
+#include "canvas/designdocument.h"
+#include "canvas/designview.h"
+
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace qv::gui {
+
+DesignEditor::DesignEditor(ProjectDocument& document, const LanguageTable* language,
+                           QMainWindow* window)
+    : window_(window), document_(std::make_unique<DesignDocument>(document, language))
+{
+    canvas_ = new CanvasPane(*document_, window);
+    toolbox_ = new Toolbox(*document_, window);
+    edit_ = new EditCommands(*document_, window);
+    pages_ = new PageCommands(*document_, window);
+    insert_ = new InsertCommands(*document_, window);
+    flags_ = new InputFlagsBox(*document_, window);
+    connect(toolbox_, &Toolbox::message, this, &DesignEditor::showMessage);
+    connect(edit_, &EditCommands::message, this, &DesignEditor::showMessage);
+    connect(pages_, &PageCommands::message, this, &DesignEditor::showMessage);
+    connect(&canvas_->view(), &DesignView::contextMenuRequested, this,
+            &DesignEditor::showContextMenu);
+    connect(&canvas_->view(), &DesignView::propertiesRequested, this,
+            [this](ObjectRef ref) { showMessage(propertiesMessage(ref)); });
+}
+
+DesignEditor::~DesignEditor()
+{
+    // The windows and commands hold references to the document: they go first.
+    delete canvas_;
+    if (dock_ != nullptr)
+        delete dock_; // with the controls in it
+    else
+        delete flags_;
+    delete toolbox_;
+    delete pages_;
+    delete insert_;
+    delete edit_;
+}
+
+void DesignEditor::install(QMenu* after)
+{
+    window_->setCentralWidget(canvas_);
+    window_->addToolBar(Qt::LeftToolBarArea, toolbox_);
+    dock_ = new QDockWidget(tr("Object"), window_);
+    dock_->setObjectName(QStringLiteral("ObjectControls"));
+    dock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    dock_->setWidget(flags_);
+    window_->addDockWidget(Qt::RightDockWidgetArea, dock_);
+
+    QMenuBar* bar = window_->menuBar();
+    auto* edit = new QMenu(tr("&Edit"), window_);
+    edit_->addTo(edit);
+    edit->addSeparator();
+    pages_->addTo(edit);
+    auto* insert = new QMenu(tr("&Insert"), window_);
+    insert_->addTo(insert);
+    QAction* before = nullptr;
+    if (after != nullptr) {
+        const QList<QAction*> menus = bar->actions();
+        const auto at = std::find(menus.begin(), menus.end(), after->menuAction());
+        if (at != menus.end() && at + 1 != menus.end())
+            before = *(at + 1);
+    }
+    bar->insertMenu(before, edit);
+    bar->insertMenu(before, insert);
+}
+
+void DesignEditor::documentReplaced()
+{
+    document_->documentReplaced();
+}
+
+void DesignEditor::setMessageHandler(std::function<void(const QString&)> handler)
+{
+    messageHandler_ = std::move(handler);
+}
+
+void DesignEditor::showMessage(const QString& text)
+{
+    if (messageHandler_)
+        messageHandler_(text);
+    else
+        QMessageBox::information(window_, window_->windowTitle(), text);
+}
+
+void DesignEditor::showContextMenu(const QPoint& globalPos)
+{
+    auto* menu = new QMenu(window_);
+    menu->setObjectName(QStringLiteral("CanvasMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    edit_->addTo(menu);
+    menu->addSeparator();
+    pages_->addTo(menu);
+    menu->popup(globalPos);
+}
+
+QString DesignEditor::propertiesMessage(ObjectRef ref)
+{
+    const char* dialog = "";
+    switch (ref.kind) {
+    case ObjectKind::Field: dialog = "Field"; break;
+    case ObjectKind::Notes: dialog = "Text Box..."; break;
+    case ObjectKind::Combo: dialog = "Combo Box..."; break;
+    case ObjectKind::Picture: dialog = "Picture Box..."; break;
+    case ObjectKind::Checkbox: dialog = "Check Box"; break;
+    case ObjectKind::Title: dialog = "Label..."; break;
+    case ObjectKind::Square: dialog = "Shape..."; break;
+    case ObjectKind::Button: dialog = "Button Properties..."; break;
+    case ObjectKind::Script: dialog = "Script Code..."; break;
+    case ObjectKind::Line: dialog = "Line Properties"; break;
+    }
+    return tr("The \"%1\" dialog will edit %2 %3 here. It is not part of this version yet.")
+        .arg(QString::fromUtf8(dialog),
+             QString::fromUtf8(kindName(ref.kind).data(),
+                               static_cast<qsizetype>(kindName(ref.kind).size())))
+        .arg(ref.index);
+}
+
+} // namespace qv::gui
