@@ -330,8 +330,9 @@ void RecordForm::setCheckValue(int checkbox, int value)
 
 std::int32_t RecordForm::recordNumber() const
 {
+    const int64_t number = recordId_ != 0 ? recordId_ : newRecordNumber_;
     return static_cast<std::int32_t>(
-        std::min<int64_t>(recordId_, std::numeric_limits<std::int32_t>::max()));
+        std::min<int64_t>(number, std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace qv

@@ -41,6 +41,8 @@ public:
 
     int64_t recordId() const { return recordId_; }
     void setRecordId(int64_t id) { recordId_ = id; }
+    // The number a new record will get when it is stored, for its "ID:" formulas.
+    void setNewRecordNumber(int64_t number) { newRecordNumber_ = number; }
 
     // A new blank record: each field's default text, date fields (formats 6-9 and 11)
     // without a default text and without "No default date" get the date `nowSerial` plus
@@ -59,6 +61,7 @@ public:
     // True when the object cannot be changed: it has "lock after entry" and held a value
     // when the record was loaded.
     bool locked(InputRef ref) const { return locked_.count(ref) != 0; }
+    void unlockAll() { locked_.clear(); }
 
     // The record as text, one "label: value" line per stored object in export order.
     std::string asText(const RecordSchema& schema) const;
@@ -96,6 +99,7 @@ private:
     std::vector<int> checks_;
     std::set<InputRef> locked_;
     int64_t recordId_ = 0;
+    int64_t newRecordNumber_ = 0;
     bool recalculating_ = false;
 };
 
