@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
 
 namespace qv {
 
@@ -102,17 +103,16 @@ RecordSchema::RecordSchema(const AppData& data)
 {
     // Names first, in the fixed kind-by-index order.
     std::map<InputRef, std::string> names;
-    std::vector<std::string> taken{lowerAscii(kIdColumn), lowerAscii(kCreatedColumn),
-                                   lowerAscii(kChangedColumn)};
+    std::set<std::string> taken{lowerAscii(kIdColumn), lowerAscii(kCreatedColumn),
+                                lowerAscii(kChangedColumn)};
     for (InputRef ref : InputObjects(data)) {
         if (!stored(data, ref))
             continue;
         const std::string base = ColumnNameOfTag(tagOf(data, ref), fallbackName(ref));
         std::string name = base;
-        for (int n = 2; std::find(taken.begin(), taken.end(), lowerAscii(name)) != taken.end();
-             ++n)
+        for (int n = 2; taken.count(lowerAscii(name)) != 0; ++n)
             name = base + "_" + std::to_string(n);
-        taken.push_back(lowerAscii(name));
+        taken.insert(lowerAscii(name));
         names[ref] = name;
     }
     for (InputRef ref : InputOrder(data)) {
