@@ -7,10 +7,13 @@
 #include <QLoggingCategory>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
 #include <QVariant>
+
+#include <sqlite3.h>
 
 #include <atomic>
 
@@ -57,7 +60,69 @@ QString likePattern(const std::string& text)
     return pattern + QLatin1Char('%');
 }
 
+// One statement on the connection's own SQLite handle, for the walks over every record:
+// reading the values as the UTF-8 the file holds, without a QVariant and two conversions
+// per value, makes a walk over 100,000 records several times faster.
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql)
+    {
+        const QByteArray text = sql.toUtf8();
+        if (!db || sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()),
+                                      &statement_, nullptr) != SQLITE_OK)
+            statement_ = nullptr;
+        db_ = db;
+    }
+    ~Statement() { sqlite3_finalize(statement_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool ok() const { return statement_ != nullptr; }
+    void bind(int at, const std::string& text)
+    {
+        sqlite3_bind_text(statement_, at, text.data(), static_cast<int>(text.size()),
+                          SQLITE_TRANSIENT);
+    }
+    // True while there is a row; `failed` tells an error from the end.
+    bool step()
+    {
+        const int result = sqlite3_step(statement_);
+        failed_ = result != SQLITE_ROW && result != SQLITE_DONE;
+        return result == SQLITE_ROW;
+    }
+    bool failed() const { return failed_ || !statement_; }
+    QString error() const { return QString::fromUtf8(db_ ? sqlite3_errmsg(db_) : "no database"); }
+    int64_t integer(int column) const { return sqlite3_column_int64(statement_, column); }
+    std::string text(int column) const
+    {
+        const auto* bytes = sqlite3_column_text(statement_, column);
+        return bytes ? std::string(reinterpret_cast<const char*>(bytes),
+                                   static_cast<size_t>(sqlite3_column_bytes(statement_, column)))
+                     : std::string();
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* statement_ = nullptr;
+    bool failed_ = false;
+};
+
 } // namespace
+
+sqlite3* SqliteRecordStore::handle() const
+{
+    const QVariant value = database().driver()->handle();
+    if (!value.isValid() || qstrcmp(value.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(value.constData());
+}
+
+bool SqliteRecordStore::failWith(const QString& what, const QString& why)
+{
+    error_ = QStringLiteral("%1: %2 (%3)").arg(path_, what, why);
+    qCWarning(lcRecords) << error_;
+    return false;
+}
 
 SqliteRecordStore::SqliteRecordStore(QString path, QString connection, bool readOnly)
     : path_(std::move(path)), connection_(std::move(connection)), readOnly_(readOnly)
@@ -351,15 +416,12 @@ int64_t SqliteRecordStore::count()
 std::vector<int64_t> SqliteRecordStore::ids()
 {
     std::vector<int64_t> ids;
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1")
-                        .arg(quoted(std::string(kIdColumn)), kRecordsTable))) {
-        fail(query, QStringLiteral("the record numbers cannot be read"));
-        return ids;
-    }
-    while (query.next())
-        ids.push_back(query.value(0).toLongLong());
+    Statement query(handle(), QStringLiteral("SELECT %1 FROM %2 ORDER BY %1")
+                                  .arg(quoted(std::string(kIdColumn)), kRecordsTable));
+    while (query.ok() && query.step())
+        ids.push_back(query.integer(0));
+    if (query.failed())
+        failWith(QStringLiteral("the record numbers cannot be read"), query.error());
     return ids;
 }
 
@@ -379,17 +441,14 @@ std::vector<KeyedRecord> SqliteRecordStore::columnValues(int column)
     if (column < 0 || column >= static_cast<int>(columns_.size()))
         return values;
     const QString& name = columns_[static_cast<size_t>(column)];
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
-                        .arg(quoted(std::string(kIdColumn)),
-                             name.isEmpty() ? QStringLiteral("''") : quoted(name),
-                             kRecordsTable))) {
-        fail(query, QStringLiteral("the values of %1 cannot be read").arg(name));
-        return values;
-    }
-    while (query.next())
-        values.emplace_back(query.value(0).toLongLong(), query.value(1).toString().toStdString());
+    Statement query(handle(), QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
+                                  .arg(quoted(std::string(kIdColumn)),
+                                       name.isEmpty() ? QStringLiteral("''") : quoted(name),
+                                       kRecordsTable));
+    while (query.ok() && query.step())
+        values.emplace_back(query.integer(0), query.text(1));
+    if (query.failed())
+        failWith(QStringLiteral("the values of %1 cannot be read").arg(name), query.error());
     return values;
 }
 
@@ -399,36 +458,44 @@ std::vector<int64_t> SqliteRecordStore::search(int column, const std::string& te
     if (column < 0 || column >= static_cast<int>(columns_.size()) ||
         columns_[static_cast<size_t>(column)].isEmpty())
         return ids;
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
     // The searched text only ever travels as a bound value.
-    query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 LIKE ? ESCAPE '\\' ORDER BY %1")
-                      .arg(quoted(std::string(kIdColumn)), kRecordsTable,
-                           quoted(columns_[static_cast<size_t>(column)])));
-    query.addBindValue(likePattern(text));
-    if (!query.exec()) {
-        fail(query, QStringLiteral("the records cannot be searched"));
-        return ids;
-    }
-    while (query.next())
-        ids.push_back(query.value(0).toLongLong());
+    Statement query(handle(),
+                    QStringLiteral("SELECT %1 FROM %2 WHERE %3 LIKE ? ESCAPE '\\' ORDER BY %1")
+                        .arg(quoted(std::string(kIdColumn)), kRecordsTable,
+                             quoted(columns_[static_cast<size_t>(column)])));
+    if (query.ok())
+        query.bind(1, likePattern(text).toStdString());
+    while (query.ok() && query.step())
+        ids.push_back(query.integer(0));
+    if (query.failed())
+        failWith(QStringLiteral("the records cannot be searched"), query.error());
     return ids;
 }
 
 bool SqliteRecordStore::forEach(const std::function<bool(const StoredRecord&)>& visit)
 {
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT %1, %2, %3, %4 FROM %5 ORDER BY %1")
-                        .arg(quoted(std::string(kIdColumn)), quoted(std::string(kCreatedColumn)),
-                             quoted(std::string(kChangedColumn)), valueColumns(), kRecordsTable)))
-        return fail(query, QStringLiteral("the records cannot be read"));
-    while (query.next()) {
-        if (!visit(recordOf(query)))
+    Statement query(handle(), QStringLiteral("SELECT %1, %2, %3, %4 FROM %5 ORDER BY %1")
+                                  .arg(quoted(std::string(kIdColumn)),
+                                       quoted(std::string(kCreatedColumn)),
+                                       quoted(std::string(kChangedColumn)), valueColumns(),
+                                       kRecordsTable));
+    StoredRecord record;
+    record.values.resize(columns_.size());
+    while (query.ok() && query.step()) {
+        record.id = query.integer(0);
+        record.created = query.text(1);
+        record.changed = query.text(2);
+        for (size_t c = 0; c < columns_.size(); ++c) {
+            if (columns_[c].isEmpty())
+                record.values[c].reset();
+            else
+                record.values[c] = query.text(static_cast<int>(c) + 3);
+        }
+        if (!visit(record))
             return true;
     }
-    if (query.lastError().isValid())
-        return fail(query, QStringLiteral("the records cannot be read to the end"));
+    if (query.failed())
+        return failWith(QStringLiteral("the records cannot be read to the end"), query.error());
     return true;
 }
 

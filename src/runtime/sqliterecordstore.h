@@ -8,6 +8,7 @@
 
 class QSqlDatabase;
 class QSqlQuery;
+struct sqlite3;
 
 namespace qv {
 class RecordSchema;
@@ -66,6 +67,9 @@ private:
     QString checkOwner(const QString& appName);
     QString matchColumns(const RecordSchema& schema);
     bool fail(const QSqlQuery& query, const QString& what);
+    bool failWith(const QString& what, const QString& why);
+    // The connection's own SQLite handle, for the walks over every record.
+    sqlite3* handle() const;
     bool exec(const QString& sql);
     bool begin();
     bool commit();
