@@ -11,6 +11,7 @@
 #include <charconv>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 namespace qv {
 
@@ -98,6 +99,9 @@ std::vector<int64_t> OrderRecords(std::vector<KeyedRecord> records, SortKind kin
     std::unique_ptr<LocaleFormats> formats;
     if (kind == SortKind::Date)
         formats = std::make_unique<LocaleFormats>(locale);
+    // Reading a date through the locale's formats is slow and records share their dates
+    // (one per day): each distinct text is read once.
+    std::unordered_map<std::string, std::optional<double>> dates;
     std::vector<SortEntry> entries;
     entries.reserve(records.size());
     for (KeyedRecord& record : records) {
@@ -108,8 +112,14 @@ std::vector<int64_t> OrderRecords(std::vector<KeyedRecord> records, SortKind kin
             std::optional<double> value;
             if (kind == SortKind::Number)
                 value = numberOf(record.second, locale);
-            else if (kind == SortKind::Date)
-                value = formats->parseDate(record.second);
+            else if (kind == SortKind::Date) {
+                const auto known = dates.find(record.second);
+                if (known != dates.end())
+                    value = known->second;
+                else
+                    value = dates.emplace(record.second, formats->parseDate(record.second))
+                                .first->second;
+            }
             if (value) {
                 entry.group = 0;
                 entry.number = *value;
