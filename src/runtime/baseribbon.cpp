@@ -30,12 +30,13 @@ BaseRibbon::BaseRibbon(QWidget* parent) : QWidget(parent)
                 [this, move = m.move] { emit moveRequested(move); });
         layout->addWidget(button);
     }
+    // The labels are read by what they show; the description says what that is.
     id_ = new QLabel(this);
-    id_->setAccessibleName(tr("Record ID"));
+    id_->setAccessibleDescription(tr("Record ID"));
     position_ = new QLabel(this);
-    position_->setAccessibleName(tr("Record position"));
+    position_->setAccessibleDescription(tr("Record position"));
     page_ = new QLabel(this);
-    page_->setAccessibleName(tr("Page"));
+    page_->setAccessibleDescription(tr("Page"));
     layout->addSpacing(12);
     layout->addWidget(id_);
     layout->addSpacing(12);
