@@ -62,15 +62,16 @@ std::vector<int64_t> RecordSession::currentOrder()
                         sort_->descending, locale_);
 }
 
-void RecordSession::refreshIfChangedElsewhere()
+bool RecordSession::refreshIfChangedElsewhere()
 {
     if (!store_ || !store_->changedElsewhere())
-        return;
+        return false;
     const int64_t current = form_.recordId();
     cursor_.setOrder(currentOrder(), current);
     if (current == 0)
         cursor_.leave();
     count_ = store_->count();
+    return true;
 }
 
 void RecordSession::show(int64_t id)
@@ -112,10 +113,12 @@ void RecordSession::move(RecordMove move)
 {
     if (!saveNow())
         return;
-    refreshIfChangedElsewhere();
+    // What another window or copy of the application saved is shown, also on the record
+    // already on screen.
+    const bool changed = refreshIfChangedElsewhere();
     const int64_t before = form_.recordId();
     const int64_t target = cursor_.move(move);
-    if (target != 0 && target != before)
+    if (target != 0 && (target != before || changed))
         show(target);
     else
         emit positionChanged();

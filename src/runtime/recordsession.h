@@ -73,7 +73,8 @@ signals:
 
 private:
     void show(int64_t id);
-    void refreshIfChangedElsewhere();
+    // True when another connection changed the records; the walk is made anew.
+    bool refreshIfChangedElsewhere();
     std::vector<int64_t> currentOrder();
     double nowSerial() const;
 
