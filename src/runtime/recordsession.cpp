@@ -79,6 +79,14 @@ void RecordSession::show(int64_t id)
     std::optional<StoredRecord> record;
     if (store_ && id != 0)
         record = store_->load(id);
+    if (!record && store_ && id != 0 && !store_->lastError().isEmpty()) {
+        // Could not be read: said so, and the record on screen stays.
+        if (!cursor_.moveTo(form_.recordId()))
+            cursor_.leave();
+        emit problem(store_->lastError());
+        emit positionChanged();
+        return;
+    }
     if (!record) {
         // Gone (another copy of the application deleted it) or none at all: a new record.
         if (store_ && id != 0) {

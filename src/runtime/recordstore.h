@@ -50,6 +50,8 @@ public:
     // the store could not be read to the end.
     virtual bool forEach(const std::function<bool(const StoredRecord&)>& visit) = 0;
 
+    // A record; nullopt with an empty lastError() when there is no such record, with the
+    // reason in lastError() when it could not be read.
     virtual std::optional<StoredRecord> load(int64_t id) = 0;
     // A new record; its number, or 0 when it could not be saved.
     virtual int64_t insert(const std::vector<std::string>& values) = 0;

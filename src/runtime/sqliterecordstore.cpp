@@ -501,6 +501,7 @@ bool SqliteRecordStore::forEach(const std::function<bool(const StoredRecord&)>& 
 
 std::optional<StoredRecord> SqliteRecordStore::load(int64_t id)
 {
+    error_.clear();
     if (!loadQuery_) {
         loadQuery_ = std::make_unique<QSqlQuery>(database());
         loadQuery_->prepare(QStringLiteral("SELECT %1, %2, %3, %4 FROM %5 WHERE %1 = ?")
