@@ -196,6 +196,25 @@ TEST_F(RecordStoreTest, ReadOnlyRecordsCanBeReadButNotChanged)
     EXPECT_EQ(store->count(), 1);
 }
 
+TEST_F(RecordStoreTest, ReadOnlyRecordsOpenWithTheLogACrashLeft)
+{
+    const RecordSchema schema(design({"Name"}));
+    auto writer = open(schema);
+    writer->insert({"Ann", "0"});
+    // What a crash leaves (the database with its write-ahead log), in a folder where the
+    // shared-memory file cannot be made.
+    QTemporaryDir left;
+    ASSERT_TRUE(QFile::copy(path(), left.filePath(QStringLiteral("Orders.dat"))));
+    ASSERT_TRUE(QFile::copy(path() + QStringLiteral("-wal"),
+                            left.filePath(QStringLiteral("Orders.dat-wal"))));
+    ASSERT_TRUE(QDir(left.path()).mkdir(QStringLiteral("Orders.dat-shm")));
+    SqliteRecordStore::Opening opening = SqliteRecordStore::open(
+        left.filePath(QStringLiteral("Orders.dat")), schema, QStringLiteral("Orders"),
+        Access::ReadOnly);
+    ASSERT_TRUE(opening.store) << opening.error.toStdString();
+    EXPECT_EQ(opening.store->ids(), std::vector<int64_t>{1});
+}
+
 TEST_F(RecordStoreTest, SearchTextsAreValuesNeverSql)
 {
     const RecordSchema schema(design({"Name"}));
