@@ -35,9 +35,10 @@ qv::AppData invoiceDesign()
     data.helpFileName = "Invoices.chm";
     data.surfaceWidth = 640 * 15;
     data.surfaceHeight = 480 * 15;
-    const char* tags[] = {"Customer", "Street", "Town",  "Postcode", "Country", "Phone", "Email",
-                          "Invoice",  "Date",   "Due",   "Item",     "Quantity", "Price", "Net",
-                          "Tax",      "Total",  "Paid on", "Reference", "Agent", "Region"};
+    const char* tags[] = {"Customer", "Street",   "Town",      "Postcode", "Country",
+                          "Phone",    "Email",    "Invoice",   "Date",     "Due",
+                          "Item",     "Quantity", "Price",     "Net",      "Tax",
+                          "Total",    "Paid on",  "Reference", "Agent",    "Region"};
     int order = 0;
     for (const char* tag : tags) {
         qv::BlockField b;
@@ -105,14 +106,15 @@ QString recordsFile(const qv::RecordSchema& schema)
     const QString making = path + QStringLiteral(".making");
     QFile::remove(making);
     {
-        auto opening = qv::runtime::SqliteRecordStore::open(
-            making, schema, QStringLiteral("Invoices"),
-            qv::runtime::SqliteRecordStore::Access::ReadWrite);
+        auto opening =
+            qv::runtime::SqliteRecordStore::open(making, schema, QStringLiteral("Invoices"),
+                                                 qv::runtime::SqliteRecordStore::Access::ReadWrite);
         if (!opening.store)
             qFatal("%s", qPrintable(opening.error));
     }
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
         db.setDatabaseName(making);
         db.open();
         QStringList names{QStringLiteral("Created"), QStringLiteral("Changed")};
@@ -160,8 +162,9 @@ struct Fixture {
 
     std::unique_ptr<qv::runtime::SqliteRecordStore> open() const
     {
-        auto opening = qv::runtime::SqliteRecordStore::open(
-            path, schema, QStringLiteral("Invoices"), qv::runtime::SqliteRecordStore::Access::ReadWrite);
+        auto opening =
+            qv::runtime::SqliteRecordStore::open(path, schema, QStringLiteral("Invoices"),
+                                                 qv::runtime::SqliteRecordStore::Access::ReadWrite);
         if (!opening.store)
             qFatal("%s", qPrintable(opening.error));
         return std::move(opening.store);

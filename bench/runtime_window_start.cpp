@@ -24,7 +24,8 @@ std::vector<uint8_t> builtFile(bool onePage)
     qv::ProjectDocument design = qv::test::fullDesign(onePage);
     qv::PrepareDocumentForBuild(design);
     std::vector<uint8_t> runtime(4096, 0);
-    return qv::WriteAppFile(std::move(runtime), qv::BuildAppData(design, "Full", {2026, 12, 6}).data);
+    return qv::WriteAppFile(std::move(runtime),
+                            qv::BuildAppData(design, "Full", {2026, 12, 6}).data);
 }
 
 long residentKilobytes()

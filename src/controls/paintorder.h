@@ -10,8 +10,8 @@ namespace qv::gui {
 // and web scripts, then labels, then the input controls, with check boxes and buttons in
 // front. Within a kind, higher indices lie above lower ones.
 inline constexpr std::array<ObjectKind, 10> kPaintOrder{
-    ObjectKind::Line,  ObjectKind::Square, ObjectKind::Picture, ObjectKind::Script,
-    ObjectKind::Title, ObjectKind::Field,  ObjectKind::Notes,   ObjectKind::Combo,
+    ObjectKind::Line,     ObjectKind::Square, ObjectKind::Picture, ObjectKind::Script,
+    ObjectKind::Title,    ObjectKind::Field,  ObjectKind::Notes,   ObjectKind::Combo,
     ObjectKind::Checkbox, ObjectKind::Button};
 
 } // namespace qv::gui

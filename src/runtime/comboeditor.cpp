@@ -21,8 +21,8 @@ constexpr int kLineMargin = 2;
 } // namespace
 
 ComboEditor::ComboEditor(const Combo& combo, QWidget* parent)
-    : QLineEdit(parent), look_(gui::lookOf(combo, QString())),
-      case_(ComboTextCase(combo.textCase)), completes_(combo.textCase == kCompletes)
+    : QLineEdit(parent), look_(gui::lookOf(combo, QString())), case_(ComboTextCase(combo.textCase)),
+      completes_(combo.textCase == kCompletes)
 {
     for (const std::string& item : combo.listItems) {
         items_ << QString::fromStdString(item);
@@ -67,8 +67,7 @@ void ComboEditor::resizeEvent(QResizeEvent* event)
     // The text stands where the combo control writes it: inside the border, left of the
     // drop-down button.
     const int border = gui::comboBorderWidth(look_.border);
-    setTextMargins(border + 3 - kLineMargin, 0, buttonRect().width() + 2 + border - kLineMargin,
-                   0);
+    setTextMargins(border + 3 - kLineMargin, 0, buttonRect().width() + 2 + border - kLineMargin, 0);
     QLineEdit::resizeEvent(event);
 }
 

@@ -79,8 +79,7 @@ void FieldEditor::showValue(const QString& text)
 
 void FieldEditor::applyCase(const QString& text)
 {
-    const QString cased =
-        QString::fromStdString(ApplyTextCase(case_, text.toStdString()));
+    const QString cased = QString::fromStdString(ApplyTextCase(case_, text.toStdString()));
     if (cased != text) {
         const int caret = cursorPosition();
         const QSignalBlocker blocker(this);

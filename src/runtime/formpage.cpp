@@ -17,8 +17,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
-#include <QPaintEvent>
 #include <QPainter>
+#include <QPaintEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -50,7 +50,8 @@ template <class T> T* at(const std::vector<T*>& items, int index)
 }
 
 // Pages in use by the objects of a table: the highest page 0..4 that holds one.
-template <class T, class PageOf> void notePages(const std::vector<T>& items, PageOf pageOf, int& last)
+template <class T, class PageOf>
+void notePages(const std::vector<T>& items, PageOf pageOf, int& last)
 {
     for (const T& item : items) {
         const int page = pageOf(item);
@@ -68,27 +69,34 @@ int pixels(float twips)
 
 FormPage::FormPage(const AppData& data, const ProjectDocument& design, RecordForm& form,
                    const FormulaLocale& locale, QWidget* parent)
-    : QWidget(parent), data_(data), design_(design), form_(form), locale_(locale),
-      painter_(design), surface_(gui::colorFromOle(gui::kOleButtonFace)),
-      fields_(data.fields.size(), nullptr), notes_(data.notes.size(), nullptr),
-      combos_(data.combos.size(), nullptr), checkboxes_(data.checkboxes.size(), nullptr),
-      buttons_(data.buttons.size(), nullptr)
+    : QWidget(parent), data_(data), design_(design), form_(form), locale_(locale), painter_(design),
+      surface_(gui::colorFromOle(gui::kOleButtonFace)), fields_(data.fields.size(), nullptr),
+      notes_(data.notes.size(), nullptr), combos_(data.combos.size(), nullptr),
+      checkboxes_(data.checkboxes.size(), nullptr), buttons_(data.buttons.size(), nullptr)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(std::max(pixels(data.surfaceWidth), kMinWidth),
                  std::max(pixels(data.surfaceHeight), kMinHeight));
     if (data.tileBackgroundVisible)
         tile_.load(QCoreApplication::applicationDirPath() + QStringLiteral("/0.jpg"));
-    notePages(data.fields, [](const BlockField& b) { return int(b.field.page); }, lastUsedPage_);
-    notePages(data.notes, [](const BlockNotes& b) { return int(b.notes.page); }, lastUsedPage_);
-    notePages(data.combos, [](const Combo& c) { return int(c.page); }, lastUsedPage_);
-    notePages(data.checkboxes, [](const Checkbox& c) { return int(c.page); }, lastUsedPage_);
-    notePages(data.buttons, [](const Button& b) { return int(b.page); }, lastUsedPage_);
-    notePages(data.squares, [](const Square& s) { return int(s.page); }, lastUsedPage_);
-    notePages(data.lines, [](const Line& l) { return int(l.page); }, lastUsedPage_);
-    notePages(data.titles, [](const Title& t) { return int(t.page); }, lastUsedPage_);
-    notePages(data.pictures, [](const BlockPicture& p) { return int(p.picture.page); },
-              lastUsedPage_);
+    notePages(
+        data.fields, [](const BlockField& b) { return int(b.field.page); }, lastUsedPage_);
+    notePages(
+        data.notes, [](const BlockNotes& b) { return int(b.notes.page); }, lastUsedPage_);
+    notePages(
+        data.combos, [](const Combo& c) { return int(c.page); }, lastUsedPage_);
+    notePages(
+        data.checkboxes, [](const Checkbox& c) { return int(c.page); }, lastUsedPage_);
+    notePages(
+        data.buttons, [](const Button& b) { return int(b.page); }, lastUsedPage_);
+    notePages(
+        data.squares, [](const Square& s) { return int(s.page); }, lastUsedPage_);
+    notePages(
+        data.lines, [](const Line& l) { return int(l.page); }, lastUsedPage_);
+    notePages(
+        data.titles, [](const Title& t) { return int(t.page); }, lastUsedPage_);
+    notePages(
+        data.pictures, [](const BlockPicture& p) { return int(p.picture.page); }, lastUsedPage_);
     setPage(0);
 }
 

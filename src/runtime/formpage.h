@@ -80,7 +80,7 @@ private:
     };
     struct PageContent {
         bool built = false;
-        std::vector<Drawn> drawn;        // back to front
+        std::vector<Drawn> drawn;       // back to front
         std::vector<QWidget*> tabOrder; // input objects in TAB order, then buttons
     };
 

@@ -82,13 +82,13 @@ int main(int argc, char* argv[])
     // The records live beside the program, in a file named after the application. A
     // screenshot only looks: it never makes the file.
     const QString appName = QString::fromStdString(qv::AppNameOf(
-        read.data, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString()));
+        read.data,
+        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString()));
     const bool mayCreate = !parser.isSet(screenshot) && !parser.isSet(aboutShot);
     qv::runtime::RuntimeWindow window(
         read.data, locale, [&read, appName, mayCreate](const qv::RecordSchema& schema) {
-            return qv::runtime::OpenAppRecords(read.data, schema,
-                                               QCoreApplication::applicationDirPath(), appName,
-                                               mayCreate);
+            return qv::runtime::OpenAppRecords(
+                read.data, schema, QCoreApplication::applicationDirPath(), appName, mayCreate);
         });
     if (parser.isSet(page))
         window.setPage(std::clamp(parser.value(page).toInt() - 1, 0, 4));

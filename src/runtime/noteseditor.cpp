@@ -21,8 +21,9 @@ NotesEditor::NotesEditor(const Notes& notes, QWidget* parent)
     setToolTip(QString::fromStdString(notes.toolTipText));
     setAccessibleName(QString::fromStdString(notes.tag));
     setAccessibleDescription(QString::fromStdString(notes.toolTipText));
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int added) { inserted_ = {position, added}; });
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
+        inserted_ = {position, added};
+    });
     connect(this, &QPlainTextEdit::textChanged, this, &NotesEditor::edited);
 }
 

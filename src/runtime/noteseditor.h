@@ -31,7 +31,6 @@ private:
     int maxLength_ = 0;
     bool showing_ = false;
     std::pair<int, int> inserted_{0, 0}; // position and length of the last change
-
 };
 
 } // namespace qv::runtime

@@ -24,12 +24,12 @@ bool folderWritable(const QString& folder)
 
 QString AppRecordsPath(const AppData& data, const QString& folder, const QString& appName)
 {
-    return QDir(folder).filePath(QString::fromStdString(
-        RecordFileName(appName.toStdString(), data.exportExtension)));
+    return QDir(folder).filePath(
+        QString::fromStdString(RecordFileName(appName.toStdString(), data.exportExtension)));
 }
 
-OpenedRecords OpenAppRecords(const AppData& data, const RecordSchema& schema,
-                             const QString& folder, const QString& appName, bool mayCreate)
+OpenedRecords OpenAppRecords(const AppData& data, const RecordSchema& schema, const QString& folder,
+                             const QString& appName, bool mayCreate)
 {
     OpenedRecords opened;
     const QString path = AppRecordsPath(data, folder, appName);

@@ -57,8 +57,9 @@ QString FillFromRecord(const QString& text, const AppData& data, const RecordFor
             if (index < 0 || index >= static_cast<int>(data.pictures.size()))
                 return false;
             const std::string& file = data.pictures[static_cast<size_t>(index)].fileName;
-            out = file.empty() ? std::string()
-                               : QDir(appFolder).filePath(QString::fromStdString(file)).toStdString();
+            out = file.empty()
+                      ? std::string()
+                      : QDir(appFolder).filePath(QString::fromStdString(file)).toStdString();
             return true;
         }
         default: return false;
@@ -79,8 +80,8 @@ QString WritePlateDocument(const AppData& data, const RecordForm& form, int plat
         error = QObject::tr("%1 cannot be made").arg(folder);
         return {};
     }
-    const QString path =
-        QDir(folder).filePath(QStringLiteral("Record_%1.%2").arg(form.recordNumber()).arg(extension));
+    const QString path = QDir(folder).filePath(
+        QStringLiteral("Record_%1.%2").arg(form.recordNumber()).arg(extension));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(filled.toUtf8()) < 0 || !file.commit()) {
         error = QObject::tr("%1 cannot be written: %2").arg(path, file.errorString());

@@ -85,9 +85,10 @@ void RuntimeWindow::showStatistics()
         warn(notice());
         return;
     }
-    StatisticsDialog dialog(data_.statisticsCaption.empty() ? tr("Statistics")
-                                                         : QString::fromStdString(data_.statisticsCaption),
-                             *session_->store(), schema_, locale_, this);
+    StatisticsDialog dialog(data_.statisticsCaption.empty()
+                                ? tr("Statistics")
+                                : QString::fromStdString(data_.statisticsCaption),
+                            *session_->store(), schema_, locale_, this);
     dialog.exec();
 }
 
@@ -118,10 +119,9 @@ void RuntimeWindow::newView()
 void RuntimeWindow::viewDocument(int plate)
 {
     const QString appFolder = QCoreApplication::applicationDirPath();
-    const QString folder =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
-            .filePath(QString::fromStdString(AppNameOf(data_, "Application")) +
-                      QStringLiteral(" documents"));
+    const QString folder = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                               .filePath(QString::fromStdString(AppNameOf(data_, "Application")) +
+                                         QStringLiteral(" documents"));
     QString error;
     const QString path = WritePlateDocument(data_, *form_, plate, folder, appFolder, error);
     if (path.isEmpty()) {

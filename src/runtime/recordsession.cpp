@@ -190,8 +190,8 @@ bool RecordSession::deleteRecord()
         return true;
     }
     if (!canSave()) {
-        emit problem(tr("The records are read-only: record %1 cannot be deleted.")
-                         .arg(form_.recordId()));
+        emit problem(
+            tr("The records are read-only: record %1 cannot be deleted.").arg(form_.recordId()));
         return false;
     }
     saveTimer_.stop();

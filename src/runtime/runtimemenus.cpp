@@ -57,8 +57,8 @@ void RuntimeWindow::buildMenus()
         if (plate.extension.empty())
             continue;
         const std::string& shown = data_.viewDocumentCaptions[static_cast<size_t>(p)];
-        QAction* action = view->addAction(
-            shown.empty() ? QString::fromStdString(plate.extension) : QString::fromStdString(shown));
+        QAction* action = view->addAction(shown.empty() ? QString::fromStdString(plate.extension)
+                                                        : QString::fromStdString(shown));
         connect(action, &QAction::triggered, this, [this, p] { viewDocument(p); });
     }
     view->menuAction()->setVisible(!view->isEmpty());
@@ -91,7 +91,8 @@ void RuntimeWindow::buildMenus()
     connect(az, &QAction::triggered, this, [this] { sort(false); });
     QAction* za = search->addAction(caption(MenuCaption::findenSortZA, "Sort Z-A"));
     connect(za, &QAction::triggered, this, [this] { sort(true); });
-    item(search, caption(MenuCaption::findenSortOldNew, "Sort Old-New"), &RuntimeWindow::sortOldNew);
+    item(search, caption(MenuCaption::findenSortOldNew, "Sort Old-New"),
+         &RuntimeWindow::sortOldNew);
     if (!data_.menuCaptions[static_cast<size_t>(MenuCaption::findenItem4)].empty())
         item(search, caption(MenuCaption::findenItem4, ""), &RuntimeWindow::searchPlaceholder);
 

@@ -46,17 +46,14 @@ ProjectDocument paintedDesign(const AppData& data)
 RuntimeWindow::RuntimeWindow(const AppData& data, const FormulaLocale& locale,
                              RecordsOpener openRecords, QWidget* parent)
     : QMainWindow(parent), data_(data), locale_(locale), openRecords_(std::move(openRecords)),
-      design_(paintedDesign(data)), schema_(data),
-      form_(std::make_unique<RecordForm>(data, locale))
+      design_(paintedDesign(data)), schema_(data), form_(std::make_unique<RecordForm>(data, locale))
 {
     setWindowTitle(QString::fromStdString(data.windowTitle));
     setWindowIcon(QIcon(QPixmap::fromImage(applicationIcon())));
     ask_ = [this](const QString& question) {
         return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
     };
-    warn_ = [this](const QString& message) {
-        QMessageBox::warning(this, windowTitle(), message);
-    };
+    warn_ = [this](const QString& message) { QMessageBox::warning(this, windowTitle(), message); };
 
     OpenedRecords opened = openRecords_ ? openRecords_(schema_) : OpenedRecords{};
     store_ = std::move(opened.store);

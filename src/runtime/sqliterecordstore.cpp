@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlDriver>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
@@ -240,18 +240,18 @@ QString SqliteRecordStore::openFile(const RecordSchema& schema, const QString& a
 
 QString SqliteRecordStore::createTables(const RecordSchema& schema, const QString& appName)
 {
-    QStringList columns{QStringLiteral("%1 INTEGER PRIMARY KEY AUTOINCREMENT")
-                            .arg(quoted(std::string(kIdColumn))),
-                        QStringLiteral("%1 TEXT NOT NULL").arg(quoted(std::string(kCreatedColumn))),
-                        QStringLiteral("%1 TEXT NOT NULL").arg(quoted(std::string(kChangedColumn)))};
+    QStringList columns{
+        QStringLiteral("%1 INTEGER PRIMARY KEY AUTOINCREMENT").arg(quoted(std::string(kIdColumn))),
+        QStringLiteral("%1 TEXT NOT NULL").arg(quoted(std::string(kCreatedColumn))),
+        QStringLiteral("%1 TEXT NOT NULL").arg(quoted(std::string(kChangedColumn)))};
     for (const RecordColumn& column : schema.columns())
         columns << QStringLiteral("%1 TEXT").arg(quoted(column.name));
     if (!begin())
         return error_;
     QSqlQuery query(database());
     const bool ok =
-        query.exec(QStringLiteral("CREATE TABLE %1 (key TEXT PRIMARY KEY, value TEXT)")
-                       .arg(kInfoTable)) &&
+        query.exec(
+            QStringLiteral("CREATE TABLE %1 (key TEXT PRIMARY KEY, value TEXT)").arg(kInfoTable)) &&
         query.prepare(QStringLiteral("INSERT INTO %1 (key, value) VALUES ('application', ?), "
                                      "('format', ?), ('created', ?)")
                           .arg(kInfoTable)) &&
@@ -331,8 +331,9 @@ QString SqliteRecordStore::matchColumns(const RecordSchema& schema)
     columns_.clear();
     for (const RecordColumn& column : schema.columns()) {
         const auto found =
-            std::find_if(existing.begin(), existing.end(),
-                         [&](const std::string& name) { return SameColumnName(name, column.name); });
+            std::find_if(existing.begin(), existing.end(), [&](const std::string& name) {
+                return SameColumnName(name, column.name);
+            });
         columns_.push_back(found == existing.end() ? QString() : QString::fromStdString(*found));
     }
     return {};
@@ -406,7 +407,8 @@ StoredRecord SqliteRecordStore::recordOf(const QSqlQuery& query) const
 int64_t SqliteRecordStore::count()
 {
     QSqlQuery query(database());
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(kRecordsTable)) || !query.next()) {
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(kRecordsTable)) ||
+        !query.next()) {
         fail(query, QStringLiteral("the records cannot be counted"));
         return 0;
     }
@@ -441,10 +443,10 @@ std::vector<KeyedRecord> SqliteRecordStore::columnValues(int column)
     if (column < 0 || column >= static_cast<int>(columns_.size()))
         return values;
     const QString& name = columns_[static_cast<size_t>(column)];
-    Statement query(handle(), QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
-                                  .arg(quoted(std::string(kIdColumn)),
-                                       name.isEmpty() ? QStringLiteral("''") : quoted(name),
-                                       kRecordsTable));
+    Statement query(handle(),
+                    QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
+                        .arg(quoted(std::string(kIdColumn)),
+                             name.isEmpty() ? QStringLiteral("''") : quoted(name), kRecordsTable));
     while (query.ok() && query.step())
         values.emplace_back(query.integer(0), query.text(1));
     if (query.failed())
@@ -474,11 +476,10 @@ std::vector<int64_t> SqliteRecordStore::search(int column, const std::string& te
 
 bool SqliteRecordStore::forEach(const std::function<bool(const StoredRecord&)>& visit)
 {
-    Statement query(handle(), QStringLiteral("SELECT %1, %2, %3, %4 FROM %5 ORDER BY %1")
-                                  .arg(quoted(std::string(kIdColumn)),
-                                       quoted(std::string(kCreatedColumn)),
-                                       quoted(std::string(kChangedColumn)), valueColumns(),
-                                       kRecordsTable));
+    Statement query(handle(),
+                    QStringLiteral("SELECT %1, %2, %3, %4 FROM %5 ORDER BY %1")
+                        .arg(quoted(std::string(kIdColumn)), quoted(std::string(kCreatedColumn)),
+                             quoted(std::string(kChangedColumn)), valueColumns(), kRecordsTable));
     StoredRecord record;
     record.values.resize(columns_.size());
     while (query.ok() && query.step()) {
@@ -504,11 +505,10 @@ std::optional<StoredRecord> SqliteRecordStore::load(int64_t id)
     error_.clear();
     if (!loadQuery_) {
         loadQuery_ = std::make_unique<QSqlQuery>(database());
-        loadQuery_->prepare(QStringLiteral("SELECT %1, %2, %3, %4 FROM %5 WHERE %1 = ?")
-                                .arg(quoted(std::string(kIdColumn)),
-                                     quoted(std::string(kCreatedColumn)),
-                                     quoted(std::string(kChangedColumn)), valueColumns(),
-                                     kRecordsTable));
+        loadQuery_->prepare(
+            QStringLiteral("SELECT %1, %2, %3, %4 FROM %5 WHERE %1 = ?")
+                .arg(quoted(std::string(kIdColumn)), quoted(std::string(kCreatedColumn)),
+                     quoted(std::string(kChangedColumn)), valueColumns(), kRecordsTable));
     }
     loadQuery_->addBindValue(QVariant::fromValue<qlonglong>(id));
     if (!loadQuery_->exec()) {

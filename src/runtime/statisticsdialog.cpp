@@ -27,7 +27,7 @@ StatisticsDialog::StatisticsDialog(const QString& title, RecordStore& store,
         ++records;
         for (size_t c = 0; c < columns.size(); ++c)
             columns[c].add(c < record.values.size() && record.values[c] ? *record.values[c]
-                                                                         : std::string());
+                                                                        : std::string());
         return true;
     });
 
@@ -39,7 +39,7 @@ StatisticsDialog::StatisticsDialog(const QString& title, RecordStore& store,
     count->setAccessibleName(tr("Records"));
     layout->addWidget(count);
 
-    const QStringList headings{tr("Field"),   tr("Filled"),  tr("Numbers"), tr("Sum"),
+    const QStringList headings{tr("Field"),   tr("Filled"), tr("Numbers"), tr("Sum"),
                                tr("Average"), tr("Lowest"), tr("Highest")};
     auto* table = new QTableWidget(schema.size(), static_cast<int>(headings.size()), this);
     table->setAccessibleName(title);

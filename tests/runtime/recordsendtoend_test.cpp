@@ -66,7 +66,8 @@ fs::path build(const qv::ProjectDocument& document, const fs::path& parent)
 // What a started application has: its data block, read back from the file the builder
 // wrote, and its records beside it.
 struct Application {
-    explicit Application(const fs::path& exe) : read(qv::ReadAppFile(exe)), folder(exe.parent_path())
+    explicit Application(const fs::path& exe)
+        : read(qv::ReadAppFile(exe)), folder(exe.parent_path())
     {
         if (!read.ok)
             qFatal("%s", read.message.c_str());
@@ -105,7 +106,8 @@ QAction* menuAction(RuntimeWindow& window, const QString& text)
 
 QPushButton* ribbonButton(RuntimeWindow& window, const QString& caption)
 {
-    for (QPushButton* button : window.findChild<qv::runtime::BaseRibbon*>()->findChildren<QPushButton*>())
+    for (QPushButton* button :
+         window.findChild<qv::runtime::BaseRibbon*>()->findChildren<QPushButton*>())
         if (button->text() == caption)
             return button;
     qFatal("no ribbon button %s", qPrintable(caption));
@@ -181,7 +183,8 @@ private slots:
             window->close();
         }
         QVERIFY(fs::exists(app.records()));
-        QCOMPARE(QString::fromStdString(app.records().filename().string()), QStringLiteral("Orders.db"));
+        QCOMPARE(QString::fromStdString(app.records().filename().string()),
+                 QStringLiteral("Orders.db"));
 
         std::unique_ptr<RuntimeWindow> window = app.start();
         QCOMPARE(window->session().count(), 3);
@@ -250,7 +253,8 @@ private slots:
         QProcess writer;
         writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         writer.start(QCoreApplication::applicationFilePath(),
-                     {QString::fromLatin1(kBurstWriter), QString::fromStdString(app.folder.string() + "/Orders.exe")});
+                     {QString::fromLatin1(kBurstWriter),
+                      QString::fromStdString(app.folder.string() + "/Orders.exe")});
         QVERIFY(writer.waitForStarted());
         std::map<qint64, int> committed;
         QByteArray pending;
@@ -270,7 +274,8 @@ private slots:
         QVERIFY(writer.waitForFinished(5000));
         QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
 
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
         db.setDatabaseName(QString::fromStdString(app.records().string()));
         QVERIFY(db.open());
         {

@@ -43,7 +43,8 @@ class RecordStoreTest : public ::testing::Test {
 protected:
     QString path() const { return dir_.filePath(QStringLiteral("Orders.dat")); }
 
-    std::unique_ptr<SqliteRecordStore> open(const RecordSchema& schema, Access access = Access::ReadWrite,
+    std::unique_ptr<SqliteRecordStore> open(const RecordSchema& schema,
+                                            Access access = Access::ReadWrite,
                                             const QString& app = QStringLiteral("Orders"))
     {
         SqliteRecordStore::Opening opening = SqliteRecordStore::open(path(), schema, app, access);
@@ -96,8 +97,7 @@ TEST_F(RecordStoreTest, SavesLoadsAndDeletesRecords)
     // Numbers are never given twice, not even after a delete.
     EXPECT_EQ(store->nextId(), 3);
     EXPECT_EQ(store->insert({"Cy", "", "0"}), 3);
-    EXPECT_EQ(store->columnValues(1),
-              (std::vector<KeyedRecord>{{1, "Oslo"}, {3, ""}}));
+    EXPECT_EQ(store->columnValues(1), (std::vector<KeyedRecord>{{1, "Oslo"}, {3, ""}}));
     std::vector<int64_t> visited;
     EXPECT_TRUE(store->forEach([&](const StoredRecord& r) {
         visited.push_back(r.id);
@@ -152,7 +152,8 @@ TEST_F(RecordStoreTest, RefusesFilesThatAreNotItsRecordsAndLeavesThemAlone)
          "not a records file"},
         {"another database",
          [](const QString& file) {
-             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+             QSqlDatabase db =
+                 QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
              db.setDatabaseName(file);
              db.open();
              QSqlQuery(db).exec(QStringLiteral("CREATE TABLE thesis (chapter TEXT)"));
@@ -208,9 +209,9 @@ TEST_F(RecordStoreTest, ReadOnlyRecordsOpenWithTheLogACrashLeft)
     ASSERT_TRUE(QFile::copy(path() + QStringLiteral("-wal"),
                             left.filePath(QStringLiteral("Orders.dat-wal"))));
     ASSERT_TRUE(QDir(left.path()).mkdir(QStringLiteral("Orders.dat-shm")));
-    SqliteRecordStore::Opening opening = SqliteRecordStore::open(
-        left.filePath(QStringLiteral("Orders.dat")), schema, QStringLiteral("Orders"),
-        Access::ReadOnly);
+    SqliteRecordStore::Opening opening =
+        SqliteRecordStore::open(left.filePath(QStringLiteral("Orders.dat")), schema,
+                                QStringLiteral("Orders"), Access::ReadOnly);
     ASSERT_TRUE(opening.store) << opening.error.toStdString();
     EXPECT_EQ(opening.store->ids(), std::vector<int64_t>{1});
 }
@@ -228,12 +229,9 @@ TEST_F(RecordStoreTest, SearchTextsAreValuesNeverSql)
         std::vector<int64_t> found;
     };
     const Case cases[] = {
-        {"o'b", {1}},
-        {"'; DROP TABLE records; --", {2}},
-        {"%", {3}},
-        {"\"pure\"", {3}},
-        {"_", {4}},
-        {"' OR '1'='1", {}},
+        {"o'b", {1}}, {"'; DROP TABLE records; --", {2}},
+        {"%", {3}},   {"\"pure\"", {3}},
+        {"_", {4}},   {"' OR '1'='1", {}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(store->search(0, c.text), c.found) << c.text;

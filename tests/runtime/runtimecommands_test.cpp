@@ -69,10 +69,11 @@ private slots:
         QVERIFY(xml.endsWith(QStringLiteral("/docs/Record_7.xml")));
         QFile file(xml);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()),
-                 QStringLiteral("<Record_7>\r\n  <Name>Smith &amp; &lt;Sons&gt;</Name>\r\n"
-                                "  <Memo>first\nsecond</Memo>\r\n  <Logo>/apps/shop/Shop1.png</Logo>\r\n"
-                                "</Record_7>\r\n"));
+        QCOMPARE(
+            QString::fromUtf8(file.readAll()),
+            QStringLiteral("<Record_7>\r\n  <Name>Smith &amp; &lt;Sons&gt;</Name>\r\n"
+                           "  <Memo>first\nsecond</Memo>\r\n  <Logo>/apps/shop/Shop1.png</Logo>\r\n"
+                           "</Record_7>\r\n"));
         // An extension that is no plain name cannot lead the file out of its folder.
         const QString text = qv::runtime::WritePlateDocument(
             data, form, 1, dir.filePath(QStringLiteral("docs")), QString(), error);
@@ -160,7 +161,8 @@ private slots:
         second->session().edited();
         QVERIFY(second->session().saveNow());
         window.session().move(qv::RecordMove::Last);
-        QCOMPARE(window.form().value({qv::InputKind::Field, 1}), std::string("from the second view"));
+        QCOMPARE(window.form().value({qv::InputKind::Field, 1}),
+                 std::string("from the second view"));
     }
 };
 

@@ -15,8 +15,8 @@
 #include "records/recordform.h"
 
 #include <QAction>
-#include <QCalendarWidget>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
@@ -56,9 +56,9 @@ qv::AppData orderForm()
     data.exportExtension = "dat";
     data.surfaceWidth = qv::pixelsToTwips(400);
     data.surfaceHeight = qv::pixelsToTwips(300);
-    data.fields = {field(10, 10, "Name"),      field(10, 40, "Quantity", 1),
-                   field(10, 70, "Price", 1),  field(10, 100, "Total", 1),
-                   field(200, 10, "Stamp"),    field(200, 40, "Due", 7)};
+    data.fields = {field(10, 10, "Name"),     field(10, 40, "Quantity", 1),
+                   field(10, 70, "Price", 1), field(10, 100, "Total", 1),
+                   field(200, 10, "Stamp"),   field(200, 40, "Due", 7)};
     data.fields[0].field.caseRule = 1;
     data.fields[0].field.maxLength = 8;
     data.fields[3].field.page = 1;
@@ -191,9 +191,9 @@ private slots:
         QTest::keyClick(page->field(3), Qt::Key_End);
         QTest::keyClick(&window, Qt::Key_F2);
         QCOMPARE(page->field(3)->text(), QStringLiteral("4typed by F2"));
-        for (const char* entry : {"New Record", "Clear Record", "Delete Record", "Create",
-                                  "Copy All...", "New View", "Sort A-Z", "Sort Z-A",
-                                  "Sort Old-New", "Statistics", "Print", "Import", "About"})
+        for (const char* entry :
+             {"New Record", "Clear Record", "Delete Record", "Create", "Copy All...", "New View",
+              "Sort A-Z", "Sort Z-A", "Sort Old-New", "Statistics", "Print", "Import", "About"})
             QVERIFY2(menuAction(window, QString::fromLatin1(entry)), entry);
     }
 

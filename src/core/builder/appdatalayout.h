@@ -416,8 +416,8 @@ template <class A> bool runtimeExtrasAreDefault(const A& a)
         if (program.visible || !program.caption.empty() || !program.commandLine.empty())
             return false;
     }
-    return a.pageButtonCaptions == decltype(a.pageButtonCaptions){"Page 1", "Page 2", "Page 3",
-                                                                 "Page 4", "Page 5"};
+    return a.pageButtonCaptions ==
+           decltype(a.pageButtonCaptions){"Page 1", "Page 2", "Page 3", "Page 4", "Page 5"};
 }
 
 template <class W, class A> void runtimeExtras(W& w, A& a)

@@ -14,8 +14,8 @@ void fill(ObjectTable<T>& table, const std::vector<Source>& items, Take take)
     if (items.empty())
         return;
     const int first = table.firstIndex();
-    const int highest = std::min<int>(first + static_cast<int>(items.size()) - 1,
-                                      table.highestIndex());
+    const int highest =
+        std::min<int>(first + static_cast<int>(items.size()) - 1, table.highestIndex());
     table.setHighWater(highest);
     for (int i = first; i <= highest; ++i)
         table[i] = take(items[static_cast<size_t>(i - first)], i - first);

@@ -75,8 +75,8 @@ std::vector<InputRef> InputObjects(const AppData& data)
 std::vector<InputRef> InputOrder(const AppData& data)
 {
     std::vector<InputRef> refs = InputObjects(data);
-    const int limit = static_cast<int>(data.fields.size() + data.notes.size() +
-                                       data.combos.size() + data.checkboxes.size()) +
+    const int limit = static_cast<int>(data.fields.size() + data.notes.size() + data.combos.size() +
+                                       data.checkboxes.size()) +
                       100;
     auto key = [&](InputRef ref) {
         const int order = TabOrderOf(data, ref);

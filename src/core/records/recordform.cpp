@@ -177,9 +177,8 @@ void RecordForm::load(int64_t id, const RecordSchema& schema,
             continue;
         const std::string& stored = *columns[static_cast<size_t>(c)];
         setValue(column.object, stored);
-        const bool holdsValue = column.object.kind == InputKind::Checkbox
-                                    ? numberOf(stored) != 0
-                                    : !stored.empty();
+        const bool holdsValue =
+            column.object.kind == InputKind::Checkbox ? numberOf(stored) != 0 : !stored.empty();
         if (holdsValue && lockFlag(column.object))
             locked_.insert(column.object);
     }

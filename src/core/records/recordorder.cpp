@@ -57,8 +57,7 @@ public:
         uint8_t buffer[256];
         int32_t length = collator_->getSortKey(u, buffer, sizeof buffer);
         if (length <= static_cast<int32_t>(sizeof buffer))
-            return std::string(reinterpret_cast<const char*>(buffer),
-                               static_cast<size_t>(length));
+            return std::string(reinterpret_cast<const char*>(buffer), static_cast<size_t>(length));
         std::string big(static_cast<size_t>(length), '\0');
         collator_->getSortKey(u, reinterpret_cast<uint8_t*>(big.data()), length);
         return big;
@@ -92,8 +91,8 @@ SortKind SortKindOf(const AppData& data, InputRef ref)
     return SortKind::Text;
 }
 
-std::vector<int64_t> OrderRecords(std::vector<KeyedRecord> records, SortKind kind,
-                                  bool descending, const FormulaLocale& locale)
+std::vector<int64_t> OrderRecords(std::vector<KeyedRecord> records, SortKind kind, bool descending,
+                                  const FormulaLocale& locale)
 {
     const TextKeys keys(locale);
     std::unique_ptr<LocaleFormats> formats;

@@ -24,7 +24,7 @@ using KeyedRecord = std::pair<int64_t, std::string>;
 // The record numbers ordered by their values: text by the locale's collation ignoring
 // case, numbers and dates by value with the texts that are none of them after them.
 // Empty values come last in either direction; equal values keep record-number order.
-std::vector<int64_t> OrderRecords(std::vector<KeyedRecord> records, SortKind kind,
-                                  bool descending, const FormulaLocale& locale);
+std::vector<int64_t> OrderRecords(std::vector<KeyedRecord> records, SortKind kind, bool descending,
+                                  const FormulaLocale& locale);
 
 } // namespace qv

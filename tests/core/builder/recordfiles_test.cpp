@@ -15,9 +15,10 @@ TEST(RecordFiles, TheRecordsFileIsNamedAfterTheApplication)
         const char* file;
     };
     const Case cases[] = {
-        {"dat", "Orders.dat"},  {".Dat", "Orders.dat"}, {"csv", "Orders.db"},
-        {"CSV", "Orders.db"},   {"", "Orders.db"},      {"../x", "Orders.db"},
-        {"a b", "Orders.db"},   {"sqlite3", "Orders.sqlite3"},
+        {"dat", "Orders.dat"}, {".Dat", "Orders.dat"},
+        {"csv", "Orders.db"},  {"CSV", "Orders.db"},
+        {"", "Orders.db"},     {"../x", "Orders.db"},
+        {"a b", "Orders.db"},  {"sqlite3", "Orders.sqlite3"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(RecordFileName("Orders", c.extension), c.file) << c.extension;

@@ -37,7 +37,8 @@ TEST(FilePlate, PlaceholdersTakeTheRecordsValues)
         {"<Record_ID:>\r\n  <Name>F1:</Name>\r\n</Record_ID:>", true,
          "<Record_7>\r\n  <Name>Acme &amp; Sons &lt;Ltd&gt;</Name>\r\n</Record_7>"},
         {"F12: F1: C2:K0:", false, "twelve Acme & Sons <Ltd> Post1"},
-        {"mailto:F1:?Subject=C2:&body=M1:", false, "mailto:Acme & Sons <Ltd>?Subject=Post&body=memo"},
+        {"mailto:F1:?Subject=C2:&body=M1:", false,
+         "mailto:Acme & Sons <Ltd>?Subject=Post&body=memo"},
         // A value that looks like a placeholder stays as it is.
         {"N1: P0:", false, "F2: Orders1.png"},
         // Inside a word nothing is a placeholder; unknown objects stay as written.

@@ -1,6 +1,6 @@
+#include "recorddesign.h"
 #include "records/recordform.h"
 #include "records/recordschema.h"
-#include "recorddesign.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "recorddesign.h"
 #include "records/recordcursor.h"
 #include "records/recordorder.h"
-#include "recorddesign.h"
 
 #include <gtest/gtest.h>
 
@@ -25,22 +25,33 @@ TEST(OrderRecords, SortsByTheColumnsKindOfValue)
         std::vector<int64_t> order;
     };
     const Case cases[] = {
-        {"text ignores case, accents follow their letter", SortKind::Text, false,
-         {"banana", "Apple", "", "apple", "\xC3\xA9" "clair", "Eclair", "cherry"},
+        {"text ignores case, accents follow their letter",
+         SortKind::Text,
+         false,
+         {"banana", "Apple", "", "apple",
+          "\xC3\xA9"
+          "clair",
+          "Eclair", "cherry"},
          {2, 4, 1, 7, 6, 5, 3}},
-        {"descending text keeps empty values last", SortKind::Text, true,
+        {"descending text keeps empty values last",
+         SortKind::Text,
+         true,
          {"b", "", "a", "c"},
          {4, 1, 3, 2}},
-        {"numbers by value, grouped or not, texts after them", SortKind::Number, false,
+        {"numbers by value, grouped or not, texts after them",
+         SortKind::Number,
+         false,
          {"1,234.50", "999", "-5", "n/a", "", "10", "0.5"},
          {3, 7, 6, 2, 1, 4, 5}},
-        {"numbers descending", SortKind::Number, true,
-         {"2", "10", "", "1"},
-         {2, 1, 4, 3}},
-        {"dates by the day they name", SortKind::Date, false,
+        {"numbers descending", SortKind::Number, true, {"2", "10", "", "1"}, {2, 1, 4, 3}},
+        {"dates by the day they name",
+         SortKind::Date,
+         false,
          {"12/1/2025", "1/15/2024", "soon", "3/2/2025"},
          {2, 4, 1, 3}},
-        {"equal values keep record-number order", SortKind::Text, false,
+        {"equal values keep record-number order",
+         SortKind::Text,
+         false,
          {"same", "Same", "SAME"},
          {1, 2, 3}},
     };
@@ -71,11 +82,10 @@ TEST(RecordCursor, MovesStopAtTheEnds)
     RecordCursor cursor;
     cursor.setOrder(ids, 0); // not in the order: the last record
     EXPECT_EQ(cursor.current(), 50);
-    const Step steps[] = {{RecordMove::Next, 50},    {RecordMove::Previous, 48},
-                          {RecordMove::TenBack, 28}, {RecordMove::TenBack, 8},
-                          {RecordMove::TenBack, 2},  {RecordMove::Previous, 2},
-                          {RecordMove::Next, 4},     {RecordMove::Last, 50},
-                          {RecordMove::First, 2}};
+    const Step steps[] = {
+        {RecordMove::Next, 50},   {RecordMove::Previous, 48}, {RecordMove::TenBack, 28},
+        {RecordMove::TenBack, 8}, {RecordMove::TenBack, 2},   {RecordMove::Previous, 2},
+        {RecordMove::Next, 4},    {RecordMove::Last, 50},     {RecordMove::First, 2}};
     for (const Step& step : steps)
         EXPECT_EQ(cursor.move(step.move), step.expected);
 }

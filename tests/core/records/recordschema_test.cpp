@@ -1,6 +1,6 @@
+#include "recorddesign.h"
 #include "records/inputorder.h"
 #include "records/recordschema.h"
-#include "recorddesign.h"
 
 #include "document/objectkind.h"
 
@@ -22,9 +22,8 @@ TEST(RecordSchema, OneColumnPerStoredObjectInExportOrder)
     const AppData design = test::orderDesign();
     const RecordSchema schema(design);
     // Total is a dummy field: shown, never stored.
-    EXPECT_EQ(namesOf(schema), (std::vector<std::string>{"Customer", "Quantity", "Price",
-                                                          "Ordered", "Delivery", "Remarks",
-                                                          "Paid"}));
+    EXPECT_EQ(namesOf(schema), (std::vector<std::string>{"Customer", "Quantity", "Price", "Ordered",
+                                                         "Delivery", "Remarks", "Paid"}));
     EXPECT_EQ(schema.columnOf({InputKind::Field, 4}), -1);
     EXPECT_EQ(schema.columnOf({InputKind::Combo, 1}), 4);
     EXPECT_EQ(schema.columnOfReference(2001), 4);
@@ -37,14 +36,14 @@ TEST(RecordSchema, OneColumnPerStoredObjectInExportOrder)
 TEST(RecordSchema, NamesComeFromTagsAndStayUniqueIgnoringCase)
 {
     AppData design;
-    for (const char* tag : {"Name", "name", "ID", "  Spaced  ", "", "Say \"hi\"", "Name_2",
-                            "tab\there", "changed"})
+    for (const char* tag :
+         {"Name", "name", "ID", "  Spaced  ", "", "Say \"hi\"", "Name_2", "tab\there", "changed"})
         design.fields.push_back(test::blockField(tag, 0));
     design.fieldFormulas.resize(design.fields.size());
     const RecordSchema schema(design);
     EXPECT_EQ(namesOf(schema),
-              (std::vector<std::string>{"Name", "name_2", "ID_2", "Spaced", "Field_5",
-                                        "Say \"hi\"", "Name_2_2", "tabhere", "changed_2"}));
+              (std::vector<std::string>{"Name", "name_2", "ID_2", "Spaced", "Field_5", "Say \"hi\"",
+                                        "Name_2_2", "tabhere", "changed_2"}));
 }
 
 TEST(RecordSchema, RenumberingTheTabOrderRenamesNothing)
@@ -84,8 +83,7 @@ TEST(RecordSchema, ColumnsToAddAreThoseTheStoreLacks)
 TEST(RecordSchema, IdentifiersAreQuotedWithInnerQuotesDoubled)
 {
     EXPECT_EQ(QuoteIdentifier("Name"), "\"Name\"");
-    EXPECT_EQ(QuoteIdentifier("a\"; DROP TABLE records; --"),
-              "\"a\"\"; DROP TABLE records; --\"");
+    EXPECT_EQ(QuoteIdentifier("a\"; DROP TABLE records; --"), "\"a\"\"; DROP TABLE records; --\"");
     EXPECT_EQ(ColumnNameOfTag(std::string(70, 'x'), "F"), std::string(60, 'x'));
     // Never cut inside a character: 59 ASCII bytes, then a two-byte letter.
     EXPECT_EQ(ColumnNameOfTag(std::string(59, 'x') + "\xC3\xA9", "F"), std::string(59, 'x'));
@@ -112,10 +110,10 @@ TEST(InputOrder, FollowsTheOrderNumbersThenIndexThenKind)
 
 TEST(InputRef, ReferenceCodesRoundTrip)
 {
-    const std::vector<InputRef> refs{{InputKind::Field, 1},     {InputKind::Field, 2000},
-                                     {InputKind::Combo, 1},     {InputKind::Combo, 1999},
-                                     {InputKind::Checkbox, 0},  {InputKind::Checkbox, 2000},
-                                     {InputKind::Notes, 1},     {InputKind::Notes, 500}};
+    const std::vector<InputRef> refs{{InputKind::Field, 1},    {InputKind::Field, 2000},
+                                     {InputKind::Combo, 1},    {InputKind::Combo, 1999},
+                                     {InputKind::Checkbox, 0}, {InputKind::Checkbox, 2000},
+                                     {InputKind::Notes, 1},    {InputKind::Notes, 500}};
     for (InputRef ref : refs)
         EXPECT_EQ(InputOfReferenceCode(ReferenceCodeOf(ref)), ref) << ReferenceCodeOf(ref);
     EXPECT_EQ(InputOfReferenceCode(9000).index, 0);

@@ -14,7 +14,10 @@ TEST(TextCase, RulesOfFieldsAndCombos)
     };
     const Case cases[] = {
         {TextCase::Upper, "acme ltd", "ACME LTD"},
-        {TextCase::Upper, "stra\xC3\x9F" "e", "STRASSE"},
+        {TextCase::Upper,
+         "stra\xC3\x9F"
+         "e",
+         "STRASSE"},
         {TextCase::Lower, "\xC3\x89TAT Civil", "\xC3\xA9tat civil"},
         {TextCase::Proper, "jOHN o'neil  smith", "John O'neil  Smith"},
         {TextCase::Proper, "\xC3\xA9mile zola", "\xC3\x89mile Zola"},
@@ -37,7 +40,11 @@ TEST(TextCase, RulesOfFieldsAndCombos)
 
 TEST(TextCase, LengthsCountCharactersNotBytes)
 {
-    EXPECT_EQ(LimitLength("K\xC3\xB8" "benhavn", 3), "K\xC3\xB8" "b");
+    EXPECT_EQ(LimitLength("K\xC3\xB8"
+                          "benhavn",
+                          3),
+              "K\xC3\xB8"
+              "b");
     EXPECT_EQ(LimitLength("abc", 0), "abc");
     EXPECT_EQ(LimitLength("abc", 5), "abc");
 }
