@@ -3,6 +3,7 @@
 #include "controls/buttonlook.h"
 #include "controls/checklook.h"
 #include "controls/combolook.h"
+#include "controls/objectlooks.h"
 #include "controls/olecolor.h"
 #include "document/projectdocument.h"
 #include "document/units.h"
@@ -26,17 +27,12 @@ qreal px(float twips)
 
 QFont fontOf(const std::string& name, float size, bool bold, bool italic, bool underline = false)
 {
-    QFont font(QString::fromStdString(name));
-    font.setPointSizeF(size > 0 ? size : 9);
-    font.setBold(bold);
-    font.setItalic(italic);
-    font.setUnderline(underline);
-    return font;
+    return fontOfRecord(name, size, bold, italic, underline);
 }
 
 QColor ole(int32_t value)
 {
-    return colorFromOle(static_cast<uint32_t>(value));
+    return colorOfRecord(value);
 }
 
 template <class T> bool shown(const T& object)
@@ -207,15 +203,9 @@ void DesignPainter::paintNotes(QPainter& painter, int index) const
 void DesignPainter::paintCombo(QPainter& painter, int index) const
 {
     const Combo& c = document_.combos[index];
-    ComboLook look;
-    look.backColor = ole(c.backColor);
-    look.foreColor = ole(c.foreColor);
-    look.font = fontOf(c.fontName, c.fontSize, c.fontBold, c.fontItalic);
-    look.border = c.border;
-    look.backStyle = c.backStyle;
-    if (!c.listItems.empty())
-        look.text = QString::fromStdString(c.listItems.front());
-    paintComboBorder(painter, look, bounds(ObjectKind::Combo, index).toRect());
+    const QString text =
+        c.listItems.empty() ? QString() : QString::fromStdString(c.listItems.front());
+    paintComboBorder(painter, lookOf(c, text), bounds(ObjectKind::Combo, index).toRect());
 }
 
 void DesignPainter::paintPicture(QPainter& painter, int index) const
@@ -245,13 +235,7 @@ void DesignPainter::paintPicture(QPainter& painter, int index) const
 void DesignPainter::paintCheckbox(QPainter& painter, int index) const
 {
     const Checkbox& c = document_.checkboxes[index];
-    CheckLook look;
-    look.value = c.checkState;
-    look.foreStyle = c.foreStyle;
-    look.optionBox = c.optionBx != 0;
-    look.slotCount = look.optionBox ? 3 : 1;
-    look.borderStyle = c.borderStyle;
-    paintNewCheck(painter, look, bounds(ObjectKind::Checkbox, index).toRect());
+    paintNewCheck(painter, lookOf(c, c.checkState), bounds(ObjectKind::Checkbox, index).toRect());
 }
 
 void DesignPainter::paintSquare(QPainter& painter, int index) const
@@ -291,14 +275,8 @@ void DesignPainter::paintLine(QPainter& painter, int index) const
 
 void DesignPainter::paintButton(QPainter& painter, int index) const
 {
-    const Button& b = document_.buttons[index];
-    ButtonLook look;
-    look.caption = QString::fromStdString(b.caption);
-    look.backColor = ole(b.backColor);
-    look.renderColor = ole(b.renderColor);
-    look.font = fontOf(b.fontName, static_cast<float>(b.fontSize), false, false);
-    look.border = b.border;
-    paintSuperButton(painter, look, bounds(ObjectKind::Button, index).toRect());
+    paintSuperButton(painter, lookOf(document_.buttons[index]),
+                     bounds(ObjectKind::Button, index).toRect());
 }
 
 void DesignPainter::paintScript(QPainter& painter, int index) const

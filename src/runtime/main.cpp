@@ -1,12 +1,15 @@
 #include "aboutbox.h"
 #include "appdump.h"
+#include "openrecords.h"
 #include "runtimewindow.h"
 
 #include "builder/datablockreader.h"
+#include "builder/recordfiles.h"
 #include "formula/formulalocale.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QTimer>
@@ -76,7 +79,17 @@ int main(int argc, char* argv[])
     const qv::FormulaLocale locale = qv::FormulaLocale::isKnownLocale(localeId)
                                          ? qv::FormulaLocale::fromIcu(localeId)
                                          : qv::FormulaLocale{};
-    qv::runtime::RuntimeWindow window(read.data, locale);
+    // The records live beside the program, in a file named after the application. A
+    // screenshot only looks: it never makes the file.
+    const QString appName = QString::fromStdString(qv::AppNameOf(
+        read.data,
+        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString()));
+    const bool mayCreate = !parser.isSet(screenshot) && !parser.isSet(aboutShot);
+    qv::runtime::RuntimeWindow window(
+        read.data, locale, [&read, appName, mayCreate](const qv::RecordSchema& schema) {
+            return qv::runtime::OpenAppRecords(
+                read.data, schema, QCoreApplication::applicationDirPath(), appName, mayCreate);
+        });
     if (parser.isSet(page))
         window.setPage(std::clamp(parser.value(page).toInt() - 1, 0, 4));
     if (parser.isSet(screenshot))

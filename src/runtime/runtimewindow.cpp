@@ -1,16 +1,19 @@
 #include "runtimewindow.h"
 
 #include "aboutbox.h"
+#include "baseribbon.h"
 #include "formpage.h"
-#include "runtimeform.h"
+#include "recordsession.h"
 #include "runtimeimage.h"
 
+#include "builder/designofappdata.h"
+#include "records/recordform.h"
+
 #include <QApplication>
-#include <QComboBox>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,33 +31,53 @@ constexpr int kFirstFunctionKey = 2; // F1 is kept for help
 constexpr int kMaxWindowWidth = 1024;
 constexpr int kMaxWindowHeight = 768;
 
-QString captionOr(const std::string& caption, const char* fallback)
+// The design as the painter draws it in the built application: the fields' default texts
+// are values of a new record there, written by the live controls, not painted.
+ProjectDocument paintedDesign(const AppData& data)
 {
-    return caption.empty() ? QString::fromLatin1(fallback) : QString::fromStdString(caption);
+    ProjectDocument design = DesignOfAppData(data);
+    for (int i : design.fields.indices())
+        design.fields[i].text.clear();
+    return design;
 }
 
 } // namespace
 
-RuntimeWindow::RuntimeWindow(const AppData& data, const FormulaLocale& locale, QWidget* parent)
-    : QMainWindow(parent), data_(data), locale_(locale)
+RuntimeWindow::RuntimeWindow(const AppData& data, const FormulaLocale& locale,
+                             RecordsOpener openRecords, QWidget* parent)
+    : QMainWindow(parent), data_(data), locale_(locale), openRecords_(std::move(openRecords)),
+      design_(paintedDesign(data)), schema_(data), form_(std::make_unique<RecordForm>(data, locale))
 {
     setWindowTitle(QString::fromStdString(data.windowTitle));
     setWindowIcon(QIcon(QPixmap::fromImage(applicationIcon())));
+    ask_ = [this](const QString& question) {
+        return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
+    };
+    warn_ = [this](const QString& message) { QMessageBox::warning(this, windowTitle(), message); };
+
+    OpenedRecords opened = openRecords_ ? openRecords_(schema_) : OpenedRecords{};
+    store_ = std::move(opened.store);
+    // Typing that could not be kept is not offered; a window without a store because none
+    // was asked for (a screenshot) still looks as it would on first start.
+    readOnly_ = opened.refused || (store_ && store_->readOnly());
+    session_ = std::make_unique<RecordSession>(data, *form_, schema_, store_.get(), locale);
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
+    page_ = new FormPage(data, design_, *form_, locale);
     auto* pageBar = new QWidget;
     auto* pageLayout = new QHBoxLayout(pageBar);
     pageLayout->setContentsMargins(4, 2, 4, 2);
-    page_ = new FormPage(data);
     if (page_->lastUsedPage() > 0) {
         for (int p = 0; p <= page_->lastUsedPage(); ++p) {
-            auto* button = new QPushButton(tr("Page %1").arg(p + 1));
+            auto* button = new QPushButton(
+                QString::fromStdString(data.pageButtonCaptions[static_cast<size_t>(p)]));
             button->setCheckable(true);
             button->setChecked(p == 0);
+            button->setFocusPolicy(Qt::NoFocus);
             connect(button, &QPushButton::clicked, this, [this, p] { setPage(p); });
             pageLayout->addWidget(button);
             pageButtons_.push_back(button);
@@ -71,19 +94,46 @@ RuntimeWindow::RuntimeWindow(const AppData& data, const FormulaLocale& locale, Q
     scroll->setFrameShape(QFrame::NoFrame);
     layout->addWidget(scroll, 1);
 
+    ribbon_ = new BaseRibbon;
+    ribbon_->setVisible(data.baseButtonsVisible);
+    connect(ribbon_, &BaseRibbon::moveRequested, session_.get(), &RecordSession::move);
+    layout->addWidget(ribbon_);
+
     auto* keyBar = new QWidget;
     buildFunctionKeys(keyBar);
     layout->addWidget(keyBar);
     setCentralWidget(central);
 
     buildMenus();
-    statusBar()->addWidget(new QLabel(tr(kNotStoredYet)), 1);
+    notice_ = new QLabel(opened.notice);
+    notice_->setWordWrap(true);
+    statusBar()->addWidget(notice_, 1);
 
-    form_ = std::make_unique<RuntimeForm>(data, *page_);
-    connect(page_, &FormPage::valueEdited, this, [this] { form_->recalculate(locale_); });
-    form_->recalculate(locale_);
+    form_->changed = [this](InputRef ref) { page_->showValue(ref); };
+    connect(page_, &FormPage::typed, session_.get(), [this](InputRef) { session_->edited(); });
+    connect(page_, &FormPage::buttonPressed, this, &RuntimeWindow::pressButton);
+    connect(session_.get(), &RecordSession::recordShown, this, &RuntimeWindow::recordShown);
+    connect(session_.get(), &RecordSession::positionChanged, this, &RuntimeWindow::showPosition);
+    connect(session_.get(), &RecordSession::problem, this, &RuntimeWindow::warn);
 
-    QSize size = page_->size() + QSize(24, 110);
+    // Moving through the records from the keyboard.
+    const std::pair<QKeySequence, RecordMove> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Home), RecordMove::First},
+        {QKeySequence(Qt::Key_PageUp), RecordMove::Previous},
+        {QKeySequence(Qt::Key_PageDown), RecordMove::Next},
+        {QKeySequence(Qt::CTRL | Qt::Key_End), RecordMove::Last}};
+    for (const auto& [sequence, move] : keys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, session_.get(),
+                [this, move = move] { session_->move(move); });
+    }
+
+    session_->showLast();
+    if (opened.refused)
+        QMetaObject::invokeMethod(
+            this, [this, message = opened.notice] { warn(message); }, Qt::QueuedConnection);
+
+    QSize size = page_->size() + QSize(24, 140);
     if (const QScreen* screen = QApplication::primaryScreen())
         size = size.boundedTo(screen->availableSize());
     resize(size.boundedTo(QSize(kMaxWindowWidth, kMaxWindowHeight)));
@@ -91,86 +141,60 @@ RuntimeWindow::RuntimeWindow(const AppData& data, const FormulaLocale& locale, Q
         setFixedSize(this->size());
 }
 
-RuntimeWindow::~RuntimeWindow() = default;
+RuntimeWindow::~RuntimeWindow()
+{
+    // Saves what is pending while the form and its controls are still there; the window
+    // no longer listens, it is going.
+    QObject::disconnect(session_.get(), nullptr, this, nullptr);
+    session_->saveNow();
+    session_.reset();
+    delete takeCentralWidget();
+}
+
+QString RuntimeWindow::notice() const
+{
+    return notice_->text();
+}
+
+void RuntimeWindow::warn(const QString& message)
+{
+    notice_->setText(message);
+    if (warn_)
+        warn_(message);
+}
 
 void RuntimeWindow::setPage(int page)
 {
     page_->setPage(page);
     for (size_t p = 0; p < pageButtons_.size(); ++p)
         pageButtons_[p]->setChecked(static_cast<int>(p) == page);
+    ribbon_->showPage(
+        QString::fromStdString(data_.pageButtonCaptions[static_cast<size_t>(page_->page())]));
 }
 
-void RuntimeWindow::notYet()
+void RuntimeWindow::recordShown()
 {
-    QMessageBox::information(this, windowTitle(), tr(kNotStoredYet));
+    page_->applyLocks(readOnly_);
+    showPosition();
 }
 
-void RuntimeWindow::showAbout()
+void RuntimeWindow::showPosition()
 {
-    AboutBox about(data_, this);
-    about.exec();
+    const RecordCursor& cursor = session_->cursor();
+    ribbon_->showPosition(session_->number(), session_->isNew(), cursor.position(),
+                          static_cast<int>(session_->count()));
+    ribbon_->showPage(
+        QString::fromStdString(data_.pageButtonCaptions[static_cast<size_t>(page_->page())]));
 }
 
-void RuntimeWindow::buildMenus()
+void RuntimeWindow::closeEvent(QCloseEvent* event)
 {
-    auto caption = [this](MenuCaption which, const char* fallback) {
-        return captionOr(data_.menuCaptions[static_cast<size_t>(which)], fallback);
-    };
-    auto item = [this](QMenu* menu, const QString& text) {
-        QAction* action = menu->addAction(text);
-        connect(action, &QAction::triggered, this, &RuntimeWindow::notYet);
-        return action;
-    };
-
-    QMenu* file = menuBar()->addMenu(caption(MenuCaption::Fmenu, "&File"));
-    item(file, caption(MenuCaption::newin, "Create"));
-    item(file, caption(MenuCaption::Deletemarkrec, "New Record"));
-    item(file, caption(MenuCaption::Erasefile, "Clear Record"));
-    if (!data_.deleteRecordMenuCaption.empty())
-        item(file, QString::fromStdString(data_.deleteRecordMenuCaption));
-    file->addSeparator();
-    item(file, caption(MenuCaption::Printingit, "Print"));
-    for (size_t r = 1; r < data_.reports.size(); ++r) {
-        if (!data_.reports[r].caption.empty())
-            item(file, QString::fromStdString(data_.reports[r].caption));
+    if (!session_->saveNow() &&
+        !ask_(tr("The record could not be saved. Close anyway and lose the last changes?"))) {
+        event->ignore();
+        return;
     }
-    QMenu* view = file->addMenu(caption(MenuCaption::ViewDoc, "View Document"));
-    for (const std::string& plate : data_.viewDocumentCaptions) {
-        if (!plate.empty())
-            item(view, QString::fromStdString(plate));
-    }
-    view->menuAction()->setVisible(!view->isEmpty());
-    item(file, caption(MenuCaption::importmenu, "Import"));
-    if (data_.exportOption != 0)
-        item(file, caption(MenuCaption::expot, "Export"));
-    file->addSeparator();
-    QAction* exit = file->addAction(caption(MenuCaption::Exitit, "Exit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* edit = menuBar()->addMenu(caption(MenuCaption::ops, "&Edit"));
-    item(edit, caption(MenuCaption::Cuting, "Cut"));
-    item(edit, caption(MenuCaption::copying, "Copy..."));
-    item(edit, caption(MenuCaption::pasting, "Paste..."));
-    item(edit, caption(MenuCaption::copyadress, "Copy All..."));
-    if (!data_.replaceMenuCaption.empty())
-        item(edit, QString::fromStdString(data_.replaceMenuCaption));
-    if (data_.calculatorMenuVisible)
-        item(edit, caption(MenuCaption::Cal, "Calculator"));
-    item(edit, caption(MenuCaption::newview, "New View"));
-    item(edit, captionOr(data_.statisticsCaption, "Statistics"));
-
-    QMenu* search = menuBar()->addMenu(caption(MenuCaption::Finding, "&Search"));
-    item(search, caption(MenuCaption::Mlist, "List"));
-    item(search, caption(MenuCaption::findenSortAZ, "Sort A-Z"));
-    item(search, caption(MenuCaption::findenSortZA, "Sort Z-A"));
-    item(search, caption(MenuCaption::findenSortOldNew, "Sort Old-New"));
-    if (!data_.menuCaptions[static_cast<size_t>(MenuCaption::findenItem4)].empty())
-        item(search, caption(MenuCaption::findenItem4, ""));
-
-    QMenu* help = menuBar()->addMenu(caption(MenuCaption::helpit, "&Help"));
-    item(help, caption(MenuCaption::infoo, "Information"));
-    QAction* about = help->addAction(caption(MenuCaption::Aboutit, "About"));
-    connect(about, &QAction::triggered, this, &RuntimeWindow::showAbout);
+    event->accept();
 }
 
 void RuntimeWindow::buildFunctionKeys(QWidget* bar)
@@ -201,12 +225,35 @@ void RuntimeWindow::typeFunctionKey(int key)
     const QString text =
         QString::fromStdString(data_.functionKeyTexts[static_cast<size_t>(key - 1)]);
     QWidget* focus = QApplication::focusWidget();
-    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+    if (auto* line = qobject_cast<QLineEdit*>(focus); line && !line->isReadOnly()) {
         line->insert(text);
         emit line->textEdited(line->text());
-    } else if (auto* notes = qobject_cast<QPlainTextEdit*>(focus)) {
+    } else if (auto* notes = qobject_cast<QPlainTextEdit*>(focus); notes && !notes->isReadOnly()) {
         notes->insertPlainText(text);
     }
+}
+
+void RuntimeWindow::pressButton(int index)
+{
+    const std::string& action = data_.buttons[static_cast<size_t>(index)].buttonAction;
+    // The navigation commands; the other actions come with the action texts.
+    const std::pair<const char*, RecordMove> moves[] = {{"<<<", RecordMove::First},
+                                                        {"<<", RecordMove::TenBack},
+                                                        {"<", RecordMove::Previous},
+                                                        {">", RecordMove::Next},
+                                                        {">>", RecordMove::Last}};
+    for (const auto& [text, move] : moves) {
+        if (action == text) {
+            session_->move(move);
+            return;
+        }
+    }
+}
+
+void RuntimeWindow::showAbout()
+{
+    AboutBox about(data_, this);
+    about.exec();
 }
 
 } // namespace qv::runtime

@@ -32,6 +32,10 @@ execute_process(COMMAND "${exe}" --screenshot "${WORK}/Orders.png" RESULT_VARIAB
 if(NOT result EQUAL 0 OR NOT EXISTS "${WORK}/Orders.png")
   message(FATAL_ERROR "--screenshot failed (${result}): ${err}")
 endif()
+# A screenshot only looks: it makes no records file.
+if(EXISTS "${WORK}/Orders/Orders.db")
+  message(FATAL_ERROR "--screenshot made the records file ${WORK}/Orders/Orders.db")
+endif()
 
 # A file that is no 16-colour 32 x 32 icon is refused with the dialog's message, and nothing
 # is built.

@@ -70,6 +70,7 @@ Field& ExampleBuilder::field(const std::string& label, const std::string& name, 
     f.page = static_cast<int16_t>(page_);
     f.appearance = 1;
     f.borderStyle = 1;
+    f.caseRule = 3; // "Plain": kept as typed
     f.tabOrder = static_cast<int16_t>(doc_.fields.highWater());
     return f;
 }

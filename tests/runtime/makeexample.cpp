@@ -42,6 +42,7 @@ qv::Field& field(qv::ProjectDocument& d, const char* tag, float x, float y, floa
     f.page = static_cast<int16_t>(page);
     f.appearance = 1;
     f.borderStyle = 1;
+    f.caseRule = 3; // "Plain": kept as typed
     return f;
 }
 
@@ -102,7 +103,7 @@ int main(int argc, char* argv[])
     frame.shape = 4;
 
     title(d, "Customer", 28, 80);
-    field(d, "Customer", 110, 76, 190, 40);
+    field(d, "Customer", 110, 76, 190, 40).caseRule = 2; // "Caps"
     title(d, "Quantity", 28, 112);
     field(d, "Quantity", 110, 108, 80, 6).text = "3";
     title(d, "Unit price", 28, 144);

@@ -146,8 +146,14 @@ struct AppData {
     std::vector<std::string> fieldFormulas;
     std::vector<std::string> fieldTexts;
     std::vector<int16_t> fieldDateOffsets;
+
+    // 19. the optional programs of the Programs menu and the captions of the page buttons;
+    // absent in a block that ends after section 18 (defaults: no programs, "Page 1"..).
+    std::array<OptionalProgram, kOptionalProgramCount> optionalPrograms;
+    std::array<std::string, 5> pageButtonCaptions{"Page 1", "Page 2", "Page 3", "Page 4", "Page 5"};
 };
 
-inline constexpr int kBlockSectionCount = 18;
+inline constexpr int kFieldExtrasSection = 18;
+inline constexpr int kBlockSectionCount = 19;
 
 } // namespace qv

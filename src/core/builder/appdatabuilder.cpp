@@ -275,6 +275,9 @@ AppDataBuild BuildAppData(const ProjectDocument& document, const std::string& ap
     if (a.reports.empty())
         a.reports.emplace_back();
 
+    a.optionalPrograms = s.optionalPrograms;
+    a.pageButtonCaptions = s.pageButtonCaptions;
+
     if (ReadFileBytes(s.picturePath52, a.lastPictureBytes))
         a.lastPictureName = numbering.next(s.picturePath52);
     else

@@ -408,7 +408,39 @@ template <class W, class A> void fieldExtras(W& w, A& a)
     }
 }
 
-// The whole block, sections 1 to 18, reporting each section when it is done.
+// Written only when it differs from the defaults, so that the block of a design without
+// optional programs and with the usual page captions ends after section 18 as before.
+template <class A> bool runtimeExtrasAreDefault(const A& a)
+{
+    for (const auto& program : a.optionalPrograms) {
+        if (program.visible || !program.caption.empty() || !program.commandLine.empty())
+            return false;
+    }
+    return a.pageButtonCaptions ==
+           decltype(a.pageButtonCaptions){"Page 1", "Page 2", "Page 3", "Page 4", "Page 5"};
+}
+
+template <class W, class A> void runtimeExtras(W& w, A& a)
+{
+    if constexpr (W::kReading) {
+        if (!w.hasMore())
+            return;
+    } else {
+        if (runtimeExtrasAreDefault(a))
+            return;
+    }
+    for (size_t i = 0; i < a.optionalPrograms.size(); ++i) {
+        w.setContext("Optional program " + std::to_string(i));
+        w.boolean(a.optionalPrograms[i].visible);
+        w.keyStr(a.optionalPrograms[i].caption);
+        w.keyStr(a.optionalPrograms[i].commandLine);
+    }
+    w.setContext("The page buttons");
+    for (auto& caption : a.pageButtonCaptions)
+        w.keyStr(caption);
+}
+
+// The whole block, sections 1 to 19, reporting each section when it is done.
 template <class W, class A> void appData(W& w, A& a)
 {
     header(w, a);
@@ -449,6 +481,8 @@ template <class W, class A> void appData(W& w, A& a)
     w.sectionDone(17);
     fieldExtras(w, a);
     w.sectionDone(18);
+    runtimeExtras(w, a);
+    w.sectionDone(19);
 }
 
 } // namespace qv::blocklayout

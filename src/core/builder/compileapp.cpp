@@ -5,6 +5,7 @@
 #include "builder/datablockwriter.h"
 #include "builder/filebytes.h"
 #include "builder/iconpatch.h"
+#include "builder/recordfiles.h"
 #include "builder/replacebin.h"
 #include "builder/setupscript.h"
 
@@ -87,12 +88,16 @@ bool isEarlierBuildOrEmpty(const fs::path& folder)
     return fs::directory_iterator(folder, error) == fs::directory_iterator() && !error;
 }
 
-// Deletes the files of an existing output folder; false when one cannot be deleted.
-bool clearFolder(const fs::path& folder)
+// Deletes the files of an existing output folder, except the records the application
+// has kept there; false when one cannot be deleted.
+bool clearFolder(const fs::path& folder, const std::string& appName,
+                 const std::string& dataExtension)
 {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         if (entry.is_directory(error))
+            continue;
+        if (IsRecordFile(entry.path().filename().string(), appName, dataExtension))
             continue;
         if (!fs::remove(entry.path(), error) || error)
             return false;
@@ -216,7 +221,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
                              "choose another application name or folder";
             return result;
         }
-        if (!clearFolder(folder)) {
+        if (!clearFolder(folder, appName, build.data.exportExtension)) {
             result.message = kOutputInUseMessage;
             return result;
         }

@@ -89,7 +89,7 @@ BlockReadWalker::BlockReadWalker(RecordReader& reader, std::span<const uint8_t> 
 
 void BlockReadWalker::sectionDone(int section)
 {
-    if (section == kBlockSectionCount - 1)
+    if (section == kFieldExtrasSection - 1)
         extrasPresent_ = reader_.remaining() > 0;
 }
 

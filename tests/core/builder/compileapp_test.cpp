@@ -221,6 +221,23 @@ TEST(CompileApp, ClearsTheFilesOfAnEarlierBuildButNeverAFolderOfTheUsers)
     EXPECT_FALSE(fs::exists(scratch.path() / "Letters" / "Letters.exe"));
 }
 
+TEST(CompileApp, KeepsTheRecordsTheApplicationKeptInItsFolder)
+{
+    test::ScratchFolder scratch;
+    ProjectDocument doc = buildableDocument();
+    doc.settings.dataFileExtension = "dat";
+    ASSERT_TRUE(CompileApp(doc, optionsFor(scratch.path(), "Kept")).ok);
+    const fs::path folder = scratch.path() / "Kept";
+    for (const char* name : {"Kept.dat", "Kept.dat-wal", "Kept.dat-shm", "Other.dat", "Kept.db"})
+        std::ofstream(folder / name) << "records";
+    ASSERT_TRUE(CompileApp(doc, optionsFor(scratch.path(), "Kept")).ok);
+    EXPECT_TRUE(fs::exists(folder / "Kept.dat"));
+    EXPECT_TRUE(fs::exists(folder / "Kept.dat-wal"));
+    EXPECT_TRUE(fs::exists(folder / "Kept.dat-shm"));
+    EXPECT_FALSE(fs::exists(folder / "Other.dat"));
+    EXPECT_FALSE(fs::exists(folder / "Kept.db"));
+}
+
 TEST(CompileApp, SuggestsTheTitleForAnEmptyOrOverlongName)
 {
     const std::string title61 = std::string(59, 'a') + "\xC3\xA9z";

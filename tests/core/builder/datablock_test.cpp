@@ -119,6 +119,31 @@ TEST(DataBlock, WhatTheBuilderWritesTheReaderReadsBack)
     EXPECT_FALSE(back.baseButtonsVisible);
 }
 
+TEST(DataBlock, OptionalProgramsAndPageCaptionsFollowTheFieldExtras)
+{
+    ProjectDocument doc = emptyDesign();
+    doc.settings.optionalPrograms[3] = {true, "Mail", "mailer --new"};
+    doc.settings.pageButtonCaptions[1] = "Address";
+    const std::vector<uint8_t> runtime = test::fakeRuntime();
+    const std::vector<uint8_t> plain =
+        WriteAppFile(runtime, BuildAppData(emptyDesign(), "Empty", {2026, 1, 2}).data);
+    const std::vector<uint8_t> file =
+        WriteAppFile(runtime, BuildAppData(doc, "Empty", {2026, 1, 2}).data);
+    EXPECT_GT(file.size(), plain.size());
+
+    const AppFileRead read = ReadAppFile(file, "Empty.exe");
+    ASSERT_TRUE(read.ok) << read.message;
+    EXPECT_TRUE(read.data.optionalPrograms[3].visible);
+    EXPECT_EQ(read.data.optionalPrograms[3].commandLine, "mailer --new");
+    EXPECT_EQ(read.data.pageButtonCaptions[1], "Address");
+    EXPECT_EQ(read.data.pageButtonCaptions[0], "Page 1");
+    // A block without them reads with the defaults.
+    const AppFileRead older = ReadAppFile(plain, "Empty.exe");
+    ASSERT_TRUE(older.ok) << older.message;
+    EXPECT_FALSE(older.data.optionalPrograms[3].visible);
+    EXPECT_EQ(older.data.pageButtonCaptions[1], "Page 2");
+}
+
 TEST(DataBlock, TextsTravelInTheDocumentsCodePage)
 {
     ProjectDocument doc = emptyDesign();
