@@ -133,6 +133,7 @@ int appendStyledObject(DocumentEdit& e, ObjectKind kind, const std::string& defa
         } else if constexpr (std::is_same_v<T, Field>) {
             o.printon = 1;
             o.frameStyle = 1;
+            o.caseRule = kCasePlain;
             o.tag = "Field" + n;
             o.tabOrder = 0;
         } else if constexpr (std::is_same_v<T, Notes>) {

@@ -12,6 +12,10 @@
 
 namespace qv {
 
+// A field's case rule, the index of its option "lower", "UPPER", "Caps", "Plain".
+inline constexpr uint8_t kCaseLower = 0;
+inline constexpr uint8_t kCasePlain = 3;
+
 struct Title {
     int16_t page = 0;
     bool visible = true;
@@ -63,7 +67,7 @@ struct Field {
     int16_t alignment = 0;
     std::string toolTipText;
     int16_t dateOffsetDays = 0;
-    uint8_t caseRule = 0;
+    uint8_t caseRule = 0;    // kCaseLower .. kCasePlain
     uint8_t fieldFormat = 0; // 0..12
     std::string fieldFormula;
     std::string text; // default content

@@ -34,7 +34,7 @@ std::string csvCell(std::string_view value, const CsvFormat& format)
     return out;
 }
 
-std::string csvText(const RecordSet& records, const std::vector<RecordColumn>& columns,
+std::string csvText(const RecordSet& records, const std::vector<ExchangeColumn>& columns,
                     const CsvFormat& format)
 {
     std::string out;
@@ -61,7 +61,7 @@ std::string csvText(const RecordSet& records, const std::vector<RecordColumn>& c
 }
 
 CsvExport exportCsvFile(const std::filesystem::path& path, const RecordSet& records,
-                        const std::vector<RecordColumn>& columns, const CsvFormat& format)
+                        const std::vector<ExchangeColumn>& columns, const CsvFormat& format)
 {
     CsvExport result;
     const std::string text = csvText(records, columns, format);

@@ -23,9 +23,9 @@ std::string nameOr(const std::string& name, const std::string& fallback)
 
 } // namespace
 
-std::vector<RecordColumn> recordColumns(const AppData& data)
+std::vector<ExchangeColumn> recordColumns(const AppData& data)
 {
-    std::vector<RecordColumn> columns;
+    std::vector<ExchangeColumn> columns;
     for (size_t i = 0; i < data.fields.size(); ++i) {
         const Field& f = data.fields[i].field;
         if (f.dummyField || !onAPage(f.page))
@@ -77,11 +77,11 @@ std::vector<RecordColumn> recordColumns(const AppData& data)
     // number alone gives the export order.
     std::stable_sort(
         columns.begin(), columns.end(),
-        [](const RecordColumn& a, const RecordColumn& b) { return a.order < b.order; });
+        [](const ExchangeColumn& a, const ExchangeColumn& b) { return a.order < b.order; });
 
     // A name taken already (two objects with one tag) is told apart by its reference.
     std::set<std::string> taken;
-    for (RecordColumn& column : columns) {
+    for (ExchangeColumn& column : columns) {
         if (!taken.insert(foldCase(column.name)).second) {
             column.name += " (" + column.ref.token() + ")";
             taken.insert(foldCase(column.name));

@@ -12,7 +12,7 @@ struct AppData;
 
 // One value that every record of a built application keeps: a field (not a dummy one), a
 // notes box, a combo box or a check box that lies on a page of the window.
-struct RecordColumn {
+struct ExchangeColumn {
     ValueRef ref;
     // The search/export label (the object's tag; the data block's default name when it
     // is empty), made unique among the columns without regard to case.
@@ -24,6 +24,6 @@ struct RecordColumn {
 
 // The columns in export order: by order number, equal numbers by kind (Field, Notes,
 // Combo, Checkbox) and then by index, as the tab order is numbered.
-std::vector<RecordColumn> recordColumns(const AppData& data);
+std::vector<ExchangeColumn> recordColumns(const AppData& data);
 
 } // namespace qv

@@ -65,24 +65,24 @@ bool isComparison(const std::string& op)
 
 } // namespace
 
-const RecordColumn* findColumn(std::string_view word, const std::vector<RecordColumn>& columns)
+const ExchangeColumn* findColumn(std::string_view word, const std::vector<ExchangeColumn>& columns)
 {
     if (const auto ref = ValueRef::fromToken(word)) {
-        for (const RecordColumn& column : columns) {
+        for (const ExchangeColumn& column : columns) {
             if (column.ref == *ref)
                 return &column;
         }
         return nullptr;
     }
     const std::string folded = foldCase(word);
-    for (const RecordColumn& column : columns) {
+    for (const ExchangeColumn& column : columns) {
         if (foldCase(column.name) == folded)
             return &column;
     }
     return nullptr;
 }
 
-bool readOperand(const ScriptWord& word, const std::vector<RecordColumn>& columns,
+bool readOperand(const ScriptWord& word, const std::vector<ExchangeColumn>& columns,
                  ScriptOperand& operand, std::string& error)
 {
     operand = ScriptOperand{};
@@ -120,7 +120,7 @@ bool readOperand(const ScriptWord& word, const std::vector<RecordColumn>& column
             return true;
         }
     }
-    if (const RecordColumn* column = findColumn(word.text, columns)) {
+    if (const ExchangeColumn* column = findColumn(word.text, columns)) {
         operand.source = ScriptOperand::Source::Record;
         operand.ref = column->ref;
         return true;
@@ -133,7 +133,7 @@ bool readOperand(const ScriptWord& word, const std::vector<RecordColumn>& column
 }
 
 bool readCondition(const std::vector<ScriptWord>& words, std::size_t from,
-                   const std::vector<RecordColumn>& columns, ScriptCondition& condition,
+                   const std::vector<ExchangeColumn>& columns, ScriptCondition& condition,
                    std::string& error)
 {
     condition.anyOf.clear();

@@ -28,11 +28,11 @@ struct ScriptOperand {
 
 // Reads one word as an operand. A reference to the examined record must name a column
 // that records keep; a reference to the record on screen may name any object.
-bool readOperand(const ScriptWord& word, const std::vector<RecordColumn>& columns,
+bool readOperand(const ScriptWord& word, const std::vector<ExchangeColumn>& columns,
                  ScriptOperand& operand, std::string& error);
 
 // The column of a reference or a column's name (any case); nullptr for neither.
-const RecordColumn* findColumn(std::string_view word, const std::vector<RecordColumn>& columns);
+const ExchangeColumn* findColumn(std::string_view word, const std::vector<ExchangeColumn>& columns);
 
 struct ScriptComparison {
     ScriptOperand left;
@@ -48,7 +48,7 @@ struct ScriptCondition {
 
 // Reads the comparisons in words[from..]; false with `error` set when they do not read.
 bool readCondition(const std::vector<ScriptWord>& words, std::size_t from,
-                   const std::vector<RecordColumn>& columns, ScriptCondition& condition,
+                   const std::vector<ExchangeColumn>& columns, ScriptCondition& condition,
                    std::string& error);
 
 // Decides conditions for records. Two values compare as numbers when both are numbers (as

@@ -102,7 +102,7 @@ std::string displayLine(std::string_view line)
 
 class LineReader {
 public:
-    LineReader(const std::vector<ScriptWord>& words, const std::vector<RecordColumn>& columns)
+    LineReader(const std::vector<ScriptWord>& words, const std::vector<ExchangeColumn>& columns)
         : words_(words), columns_(columns)
     {
     }
@@ -131,7 +131,7 @@ public:
                 from = plus + 1;
                 if (part.empty())
                     continue;
-                const RecordColumn* column = findColumn(part, columns_);
+                const ExchangeColumn* column = findColumn(part, columns_);
                 if (!column) {
                     error = "\"" + part + "\" names no column that records keep";
                     return false;
@@ -180,7 +180,7 @@ public:
                 error = "an assignment is incomplete";
                 return false;
             }
-            const RecordColumn* column = words_[pos_].type == ScriptWord::Type::Word
+            const ExchangeColumn* column = words_[pos_].type == ScriptWord::Type::Word
                                              ? findColumn(words_[pos_].text, columns_)
                                              : nullptr;
             if (!column) {
@@ -229,11 +229,11 @@ public:
 
 private:
     const std::vector<ScriptWord>& words_;
-    const std::vector<RecordColumn>& columns_;
+    const std::vector<ExchangeColumn>& columns_;
     std::size_t pos_ = 0;
 };
 
-bool readCommand(const CommandStart& start, const std::vector<RecordColumn>& columns,
+bool readCommand(const CommandStart& start, const std::vector<ExchangeColumn>& columns,
                  RecordCommand& command, std::string& error)
 {
     std::vector<ScriptWord> words;
@@ -277,7 +277,7 @@ bool readCommand(const CommandStart& start, const std::vector<RecordColumn>& col
 
 } // namespace
 
-RecordScript parseRecordScript(std::string_view script, const std::vector<RecordColumn>& columns)
+RecordScript parseRecordScript(std::string_view script, const std::vector<ExchangeColumn>& columns)
 {
     RecordScript parsed;
     std::size_t number = 0;

@@ -57,11 +57,11 @@ struct RecordScript {
 // after a target "F<n>=", is one of the commands Select, SUM (not SUM( ), Replace, Count,
 // SumTotal$, SumAdv$, CountTotal$, ID, Date$, DateVal$ (any case) is a record command;
 // other lines are formula statements, consecutive ones forming one step.
-RecordScript parseRecordScript(std::string_view script, const std::vector<RecordColumn>& columns);
+RecordScript parseRecordScript(std::string_view script, const std::vector<ExchangeColumn>& columns);
 
 struct ScriptEnvironment {
     const RecordSet& records; // the stored records, in the current order
-    const std::vector<RecordColumn>& columns;
+    const std::vector<ExchangeColumn>& columns;
     const RecordRow* current = nullptr; // the record on screen; nullptr for none
     RecordUpdater* updater = nullptr;   // writes Replace; nullptr refuses it
     FormulaLocale locale;

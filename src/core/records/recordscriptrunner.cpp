@@ -183,7 +183,7 @@ private:
         action::ShowRecords show;
         show.columns = c.columns;
         if (show.columns.empty()) {
-            for (const RecordColumn& column : env_.columns)
+            for (const ExchangeColumn& column : env_.columns)
                 show.columns.push_back(column.ref);
         }
         eachMatch(c, [&](const RecordRow& row) {
@@ -194,9 +194,9 @@ private:
         return true;
     }
 
-    const RecordColumn* columnOf(ValueRef ref) const
+    const ExchangeColumn* columnOf(ValueRef ref) const
     {
-        for (const RecordColumn& column : env_.columns) {
+        for (const ExchangeColumn& column : env_.columns) {
             if (column.ref == ref)
                 return &column;
         }
@@ -213,7 +213,7 @@ private:
         std::size_t records = 0;
         eachMatch(c, [&](const RecordRow& row) {
             for (const RecordCommand::Assignment& a : c.assignments) {
-                const RecordColumn* column = columnOf(a.target);
+                const ExchangeColumn* column = columnOf(a.target);
                 std::string reason;
                 const std::optional<std::string> value =
                     column ? checkedRecordValue(*column,

@@ -16,7 +16,7 @@ std::string quotedName(std::string_view name)
 
 } // namespace
 
-std::optional<std::string> checkedRecordValue(const RecordColumn& column, const std::string& value,
+std::optional<std::string> checkedRecordValue(const ExchangeColumn& column, const std::string& value,
                                               const FormulaLocale& locale, std::string& reason)
 {
     if (value.find('\0') != std::string::npos) {

@@ -63,6 +63,8 @@ TEST(CreateTest, NewObjectsTakeTheStyleOfThePreviousAndTheShownPage)
     EXPECT_EQ(f.printon, 1);
     EXPECT_EQ(f.tag, "Field2");
     EXPECT_EQ(f.tabOrder, 2);
+    // Index 0 of the case rule lower-cases what is typed: a new field keeps it as typed.
+    EXPECT_EQ(f.caseRule, kCasePlain);
 
     createObject(d, Tool::CheckBox);
     EXPECT_EQ(doc.checkboxes[0].tag, "CheckField3");

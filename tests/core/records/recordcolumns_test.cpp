@@ -5,10 +5,10 @@
 namespace qv {
 namespace {
 
-std::vector<std::string> names(const std::vector<RecordColumn>& columns)
+std::vector<std::string> names(const std::vector<ExchangeColumn>& columns)
 {
     std::vector<std::string> out;
-    for (const RecordColumn& c : columns)
+    for (const ExchangeColumn& c : columns)
         out.push_back(c.name + "=" + c.ref.token());
     return out;
 }

@@ -35,7 +35,7 @@ protected:
     }
 
     AppData design = test::invoiceDesign();
-    std::vector<RecordColumn> columns = recordColumns(design);
+    std::vector<ExchangeColumn> columns = recordColumns(design);
     MemoryRecordSet records = test::invoices();
     const RecordRow* current = &records.records()[1]; // Jones, record 2
 };
