@@ -3,10 +3,10 @@
 #include "builder/appdatabuilder.h"
 #include "builder/datablockwalker.h"
 #include "builder/datablockwriter.h"
-#include "builder/filebytes.h"
 #include "builder/iconpatch.h"
 #include "builder/replacebin.h"
 #include "builder/setupscript.h"
+#include "document/filebytes.h"
 
 #include <fstream>
 #include <system_error>
@@ -43,10 +43,8 @@ public:
     bool copy(const fs::path& from, const fs::path& to, std::string& error)
     {
         std::vector<uint8_t> bytes;
-        if (!ReadFileBytes(from, bytes)) {
-            error = from.string() + " could not be read";
+        if (!ReadFileBytes(from, filelimit::kPicture, bytes, error))
             return false;
-        }
         return write(to, bytes.data(), bytes.size(), error);
     }
     void removeAll()
@@ -180,7 +178,11 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
     if (icon.empty())
         icon = settings.iconBytes;
     if (icon.empty())
-        ReadFileBytes(options.programFolder / "Icons" / "Default.ico", icon);
+    {
+        std::string iconError; // an unreadable icon is reported as no icon below
+        ReadFileBytes(options.programFolder / "Icons" / "Default.ico", filelimit::kIcon, icon,
+                      iconError);
+    }
     if (!IconPatchable(icon))
         result.warnings.push_back("the application icon is not a 16-colour 32 x 32 icon; the "
                                   "application keeps the runtime's own icon");

@@ -74,8 +74,13 @@ DesignerSession startDesigner(const QString& appFolder, const QString& projectPa
     addMessages(session.messages, load.warnings);
 
     StartProject start = openStartProject(session.files, projectPath.toStdString());
-    if (!start.message.empty())
-        session.messages.append(QString::fromStdString(start.message));
+    if (!start.message.empty()) {
+        QString message = QString::fromStdString(start.message);
+        if (start.namedError == ProjectReadError::NotAProject)
+            message.prepend(session.text(text::NotAProjectFile, "This file is not a project file.") +
+                            QLatin1Char('\n'));
+        session.messages.append(message);
+    }
     addMessages(session.messages, start.read.warnings);
     session.document = std::move(start.read.document);
     if (!projectPath.isEmpty() && start.message.empty())
