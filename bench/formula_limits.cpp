@@ -25,9 +25,8 @@ void* allocate(std::size_t size)
     void* memory = std::malloc(size == 0 ? 1 : size);
     if (!memory)
         throw std::bad_alloc();
-    const long long now =
-        liveBytes.fetch_add(static_cast<long long>(malloc_usable_size(memory))) +
-        static_cast<long long>(malloc_usable_size(memory));
+    const long long now = liveBytes.fetch_add(static_cast<long long>(malloc_usable_size(memory))) +
+                          static_cast<long long>(malloc_usable_size(memory));
     long long peak = peakBytes.load();
     while (now > peak && !peakBytes.compare_exchange_weak(peak, now)) {
     }

@@ -67,10 +67,10 @@ int runInfo(const std::vector<std::string>& args)
         const ReportSlot& slot = d.reportSlots[r];
         if (slot.caption.empty())
             continue;
-        std::cout << "report " << r << ": " << EscapedText(slot.caption) << " (" << slot.report.squares.size()
-                  << " squares, " << slot.report.lines.size() << " lines, "
-                  << slot.report.images.size() << " images, " << slot.report.labels.size()
-                  << " labels)\n";
+        std::cout << "report " << r << ": " << EscapedText(slot.caption) << " ("
+                  << slot.report.squares.size() << " squares, " << slot.report.lines.size()
+                  << " lines, " << slot.report.images.size() << " images, "
+                  << slot.report.labels.size() << " labels)\n";
     }
     return kExitOk;
 }

@@ -72,6 +72,25 @@ fs::path makeWorkFolder(const fs::path& in, const std::string& prefix, int& code
 
 } // namespace
 
+std::set<fs::path> ParseBuildList(std::string_view text)
+{
+    std::set<fs::path> names;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        const fs::path name = fs::path(line).lexically_normal();
+        if (safeListedName(name) && line.find('\0') == std::string_view::npos)
+            names.insert(name);
+        start = end + 1;
+    }
+    return names;
+}
+
 std::string FolderWriteError(const fs::path& folder, int code)
 {
     if (code == EROFS || code == EACCES || code == EPERM)
@@ -184,8 +203,7 @@ void BuildFolder::makeExecutable(const fs::path& name)
 {
     std::error_code ignored;
     const mode_t bits = 0111 & ~currentUmask();
-    fs::permissions(stagedPath(name), static_cast<fs::perms>(bits), fs::perm_options::add,
-                    ignored);
+    fs::permissions(stagedPath(name), static_cast<fs::perms>(bits), fs::perm_options::add, ignored);
 }
 
 std::set<fs::path> BuildFolder::earlierFiles() const
@@ -193,21 +211,8 @@ std::set<fs::path> BuildFolder::earlierFiles() const
     std::set<fs::path> earlier;
     std::string list;
     std::string error;
-    if (ReadFileBytes(folder_ / kListName, filelimit::kBuildList, list, error)) {
-        size_t start = 0;
-        while (start < list.size()) {
-            size_t end = list.find('\n', start);
-            if (end == std::string::npos)
-                end = list.size();
-            std::string line = list.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            const fs::path name = fs::path(line).lexically_normal();
-            if (safeListedName(name))
-                earlier.insert(name);
-            start = end + 1;
-        }
-    }
+    if (ReadFileBytes(folder_ / kListName, filelimit::kBuildList, list, error))
+        earlier = ParseBuildList(list);
     // A name the new build makes is the build's, also in a list from before lists existed.
     earlier.insert(files_.begin(), files_.end());
     earlier.insert(kListName);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv {
@@ -59,6 +60,11 @@ private:
     bool committed_ = false;
     std::set<std::filesystem::path> files_; // the new build's files, relative
 };
+
+// The names a build's list holds, one a line: only those that stay inside the folder (no
+// absolute path, no "." or "..", none of the build's own work folders). The list lies in
+// a folder anyone may have written to.
+std::set<std::filesystem::path> ParseBuildList(std::string_view text);
 
 // "the folder X is read-only" for the errors that mean so, else "X: <reason>".
 std::string FolderWriteError(const std::filesystem::path& folder, int code);

@@ -34,7 +34,8 @@ void repairAll(std::vector<T>& records, ObjectKind kind, int firstIndex,
                std::vector<std::string>& warnings)
 {
     for (size_t i = 0; i < records.size(); ++i) {
-        auto& record = [&]() -> auto& {
+        auto& record = [&]() -> auto&
+        {
             if constexpr (requires { records[i].picture; })
                 return records[i].picture;
             else if constexpr (requires { records[i].field; })
@@ -43,7 +44,8 @@ void repairAll(std::vector<T>& records, ObjectKind kind, int firstIndex,
                 return records[i].notes;
             else
                 return records[i];
-        }();
+        }
+        ();
         repairGeometry(record, objectName(kind, firstIndex + static_cast<int>(i)), warnings);
     }
 }

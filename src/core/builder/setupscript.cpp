@@ -54,9 +54,9 @@ SetupScript MakeSetupScript(const SetupInputs& in)
     lines.push_back("Source: " + QuotedSetupParameter(in.appName + ".exe") + toApp);
     for (const std::string& picture : in.pictureFiles)
         lines.push_back("Source: " + QuotedSetupParameter(picture) + toApp);
-    lines.push_back("Source: " + QuotedSetupParameter((in.programFolder / "Pagewright.ocx").string()) +
-                    "; DestDir: " + q + "{sys}" + q +
-                    "; Flags: restartreplace sharedfile regserver");
+    lines.push_back(
+        "Source: " + QuotedSetupParameter((in.programFolder / "Pagewright.ocx").string()) +
+        "; DestDir: " + q + "{sys}" + q + "; Flags: restartreplace sharedfile regserver");
     lines.push_back("");
     lines.push_back("[Icons]");
     lines.push_back("Name: " + QuotedSetupParameter("{group}\\" + in.appName) +

@@ -54,8 +54,9 @@ bool resolveTarget(const std::filesystem::path& path, std::filesystem::path& tar
             return false;
         }
         if (!S_ISREG(existing.st_mode)) {
-            error = "cannot write '" + path.string() + "': it is a link to something that is not "
-                                                       "a regular file";
+            error = "cannot write '" + path.string() +
+                    "': it is a link to something that is not "
+                    "a regular file";
             return false;
         }
         char* resolved = ::realpath(path.c_str(), nullptr);
@@ -120,7 +121,8 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
     // hand a file to another, and then the new file stays the user's.
     if (ok && exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
         if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
-            [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+            [[maybe_unused]] const int ignored =
+                ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
         }
     }
     if (ok && ::fchmod(fd, mode) != 0) {

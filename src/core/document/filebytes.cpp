@@ -45,8 +45,9 @@ int openRegular(const std::filesystem::path& path, struct stat& info, std::strin
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         const int code = errno;
-        error = describe(path, code == ENOENT ? std::string("no such file")
-                                              : "cannot be opened: " + std::string(std::strerror(code)));
+        error = describe(path, code == ENOENT
+                                   ? std::string("no such file")
+                                   : "cannot be opened: " + std::string(std::strerror(code)));
         return -1;
     }
     if (::fstat(fd, &info) != 0) {
@@ -126,8 +127,8 @@ bool readWhole(const std::filesystem::path& path, const FileLimit& limit, Bytes&
         }
     } catch (const std::bad_alloc&) {
         bytes = Bytes();
-        error = describe(path, "there is not enough memory to read its " +
-                                   std::to_string(size) + " bytes");
+        error = describe(path, "there is not enough memory to read its " + std::to_string(size) +
+                                   " bytes");
         return false;
     }
     if (total > limit.maxBytes) {

@@ -73,8 +73,7 @@ bool repairRecord(T& o, SmallestSize smallest, const std::string& name,
     return r.report(name, warnings);
 }
 
-template <class T>
-void repairTable(ObjectTable<T>& table, std::vector<std::string>& warnings)
+template <class T> void repairTable(ObjectTable<T>& table, std::vector<std::string>& warnings)
 {
     for (int i : table.indices())
         repairGeometry(table[i], objectName(table.kind(), i), warnings);

@@ -18,8 +18,8 @@ using ReferenceValue = std::function<std::string(int index)>;
 // A result longer than `maxLength` bytes is cut there and `*cut` set: values that contain
 // one another cannot grow a text without bound.
 std::string SubstituteReferences(std::string text, char letter, int low, int high,
-                                 const ReferenceValue& value,
-                                 size_t maxLength = std::string::npos, bool* cut = nullptr);
+                                 const ReferenceValue& value, size_t maxLength = std::string::npos,
+                                 bool* cut = nullptr);
 
 // The same by one replace-all per index from `high` down to `low`; the reference for
 // checking the fast version.

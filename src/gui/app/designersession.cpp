@@ -77,8 +77,9 @@ DesignerSession startDesigner(const QString& appFolder, const QString& projectPa
     if (!start.message.empty()) {
         QString message = QString::fromStdString(start.message);
         if (start.namedError == ProjectReadError::NotAProject)
-            message.prepend(session.text(text::NotAProjectFile, "This file is not a project file.") +
-                            QLatin1Char('\n'));
+            message.prepend(
+                session.text(text::NotAProjectFile, "This file is not a project file.") +
+                QLatin1Char('\n'));
         session.messages.append(message);
     }
     addMessages(session.messages, start.read.warnings);

@@ -2,6 +2,7 @@
 // the output folder, texts that would write lines of their own into the setup script, a
 // picture that names a file in the current folder, damaged numbers in a data block.
 
+#include "builder/buildfolder.h"
 #include "builder/compileapp.h"
 #include "builder/datablockreader.h"
 #include "builder/datablockwriter.h"
@@ -104,9 +105,8 @@ TEST(HostileBuild, RebuildOnAFullDiskKeepsTheEarlierBuild)
     const std::string before = test::readBytes(exe);
 
     doc.titles[1].caption = "A caption that changes the data block";
-    const std::string message = buildInChild(diskFullAfter(1000), [&] {
-        return CompileApp(doc, optionsFor(scratch.path(), "Full"));
-    });
+    const std::string message = buildInChild(
+        diskFullAfter(1000), [&] { return CompileApp(doc, optionsFor(scratch.path(), "Full")); });
     EXPECT_NE(message.find("failed: "), std::string::npos) << "the build said it succeeded";
     EXPECT_NE(message.find("Full.exe"), std::string::npos) << message;
     EXPECT_EQ(test::readBytes(exe), before) << "the working application was lost";
@@ -143,28 +143,44 @@ TEST(HostileBuild, FilesTheUserAddedAreKeptAndNamed)
     EXPECT_FALSE(fs::exists(scratch / "Again" / "Again2.png"));
 }
 
+TEST(HostileBuild, ListOfAnEarlierBuildCannotReachOutsideItsFolder)
+{
+    EXPECT_EQ(ParseBuildList("App.exe\r\n../victim.txt\n/etc/passwd\nImages/1.GIF\n.\n"
+                             "a/../../x\n.quorvalle-new-1/a\nImages/\n\n"),
+              (std::set<fs::path>{"App.exe", "Images/1.GIF"}));
+
+    test::ScratchFolder scratch;
+    ProjectDocument doc = buildableDocument();
+    ASSERT_TRUE(CompileApp(doc, optionsFor(scratch.path(), "App")).ok);
+    test::writeBytes(scratch / "victim.txt", "keep me");
+    test::writeBytes(scratch / "App" / BuildFolder::kListName,
+                     "../victim.txt\n" + (scratch / "victim.txt").string() + "\n");
+    ASSERT_TRUE(CompileApp(doc, optionsFor(scratch.path(), "App")).ok);
+    EXPECT_EQ(test::readBytes(scratch / "victim.txt"), "keep me");
+}
+
 TEST(HostileBuild, ReadOnlyFolderIsSaidToBeReadOnly)
 {
     test::ScratchFolder scratch;
     ProjectDocument doc = buildableDocument();
     ASSERT_TRUE(CompileApp(doc, optionsFor(scratch.path(), "Locked")).ok);
     const fs::path locked = scratch / "Locked";
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec |
-                                fs::perms::group_read | fs::perms::group_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
     const fs::path closed = scratch / "closed";
     fs::create_directories(closed);
-    fs::permissions(closed, fs::perms::owner_read | fs::perms::owner_exec |
-                                fs::perms::group_read | fs::perms::group_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(closed, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
 
     const std::pair<fs::path, std::string> cases[] = {
         {scratch.path(), "Locked"}, // an earlier build in a folder that cannot change
         {closed, "Fresh"},          // a new build in a folder that cannot take one
     };
     for (const auto& [parent, name] : cases) {
-        const std::string message = buildInChild(
-            asOrdinaryUser, [&] { return CompileApp(doc, optionsFor(parent, name)); });
+        const std::string message =
+            buildInChild(asOrdinaryUser, [&] { return CompileApp(doc, optionsFor(parent, name)); });
         EXPECT_NE(message.find("is read-only"), std::string::npos) << name << ": " << message;
         EXPECT_EQ(message.find("Close previous running Application"), std::string::npos);
     }
@@ -182,14 +198,17 @@ TEST(HostileBuild, RefusesBeforeWritingAnythingWhatTheBuildCannotHold)
         const char* named;
     };
     const Case cases[] = {
-        {"company", [&](ProjectDocument& d, BuildOptions&) { d.settings.versionTexts[0] = injected; },
+        {"company",
+         [&](ProjectDocument& d, BuildOptions&) { d.settings.versionTexts[0] = injected; },
          "Company Name"},
         {"copyright",
          [&](ProjectDocument& d, BuildOptions&) { d.settings.versionTexts[2] = injected; },
          "Legal Copyright"},
-        {"product", [&](ProjectDocument& d, BuildOptions&) { d.settings.versionTexts[4] = injected; },
+        {"product",
+         [&](ProjectDocument& d, BuildOptions&) { d.settings.versionTexts[4] = injected; },
          "Product Name"},
-        {"version", [&](ProjectDocument& d, BuildOptions&) { d.settings.versionTexts[5] = injected; },
+        {"version",
+         [&](ProjectDocument& d, BuildOptions&) { d.settings.versionTexts[5] = injected; },
          "Version"},
         {"password",
          [&](ProjectDocument& d, BuildOptions&) { d.settings.versionTexts[6] = "pass\nword"; },
@@ -198,7 +217,9 @@ TEST(HostileBuild, RefusesBeforeWritingAnythingWhatTheBuildCannotHold)
          [&](ProjectDocument& d, BuildOptions&) { d.settings.aboutAddress = "a.example\r\nb"; },
          "web address"},
         {"name outside the code page",
-         [](ProjectDocument&, BuildOptions& o) { o.appName = "\xD0\x97\xD0\xB0\xD0\xBA\xD0\xB0\xD0\xB7"; },
+         [](ProjectDocument&, BuildOptions& o) {
+             o.appName = "\xD0\x97\xD0\xB0\xD0\xBA\xD0\xB0\xD0\xB7";
+         },
          "code page"},
     };
     for (const Case& c : cases) {
@@ -209,8 +230,8 @@ TEST(HostileBuild, RefusesBeforeWritingAnythingWhatTheBuildCannotHold)
         c.spoil(doc, options);
         const BuildResult result = CompileApp(doc, options);
         EXPECT_FALSE(result.ok) << c.what;
-        EXPECT_NE(result.message.find(c.named), std::string::npos) << c.what << ": "
-                                                                   << result.message;
+        EXPECT_NE(result.message.find(c.named), std::string::npos)
+            << c.what << ": " << result.message;
         EXPECT_TRUE(fs::is_empty(scratch.path())) << c.what << ": something was written";
     }
     // Line breaks in the licence text are its lines; they go to a file of their own.

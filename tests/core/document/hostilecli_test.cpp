@@ -74,10 +74,10 @@ TEST_F(HostileCli, FileThatIsNoProjectIsSaidToBeNoProject)
     for (const auto& [name, content] : files) {
         test::writeBytes(scratch_ / name, content);
         for (const char* command : {"info", "roundtrip"}) {
-            const CliRun run = runCli(std::string(command) + " " + quoted(scratch_ / name) +
-                                      (std::string(command) == "roundtrip"
-                                           ? " " + quoted(scratch_ / "out.baf")
-                                           : std::string()));
+            const CliRun run =
+                runCli(std::string(command) + " " + quoted(scratch_ / name) +
+                       (std::string(command) == "roundtrip" ? " " + quoted(scratch_ / "out.baf")
+                                                            : std::string()));
             EXPECT_EQ(run.exitCode, 1) << command << " " << name;
             EXPECT_NE(run.out.find("not a project file"), std::string::npos)
                 << command << " " << name << ": " << run.out;
@@ -90,8 +90,7 @@ TEST_F(HostileCli, InfoPrintsTitlesAndNamesOnTheirOwnLines)
 {
     const CliRun run = runCli("info " + quoted(project_));
     ASSERT_EQ(run.exitCode, 0) << run.out;
-    EXPECT_NE(run.out.find("title: Shop\\nreports: 99\\r\\x1B[2J\n"), std::string::npos)
-        << run.out;
+    EXPECT_NE(run.out.find("title: Shop\\nreports: 99\\r\\x1B[2J\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("report 1: Sheet\\nfields: 0 ("), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("\nreports: 99"), std::string::npos) << "a forged line";
     EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
@@ -161,10 +160,8 @@ TEST_F(HostileCli, OptionWithoutItsValueIsWrongUsage)
 TEST_F(HostileCli, NumberFormatsShowNoNegativeZero)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"format CUR4 -0.00001", "$0.0000\n"},
-        {"format NUM2 -0", "0.00\n"},
-        {"format NUM0 -0.4", "0\n"},
-        {"format NUM2 -0.004 --locale de_DE", "0,00\n"},
+        {"format CUR4 -0.00001", "$0.0000\n"}, {"format NUM2 -0", "0.00\n"},
+        {"format NUM0 -0.4", "0\n"},           {"format NUM2 -0.004 --locale de_DE", "0,00\n"},
         {"format CUR2 -5", "-$5.00\n"},
     };
     for (const auto& [arguments, expected] : cases) {

@@ -123,21 +123,25 @@ TEST(HostileFiles, FileThatIsNoProjectIsSaidToBeNoProject)
         {"a text", "# Read me\n\nThis is not a project.\n"},
         {"a PNG", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24)},
         {"random bytes", std::string("\xff\xfe\x01\x80\x7f", 5)},
-        {"a negative length", std::string("\x00\x80" "Dat", 5)},
+        {"a negative length", std::string("\x00\x80"
+                                          "Dat",
+                                          5)},
         {"two bytes", std::string("\x03\x00", 2)},
-        {"the wrong signature", std::string("\x03\x00" "Zap", 5)},
+        {"the wrong signature", std::string("\x03\x00"
+                                            "Zap",
+                                            5)},
     };
     test::ScratchFolder scratch;
     for (const auto& [what, content] : files) {
         const std::vector<uint8_t> bytes(content.begin(), content.end());
         const ProjectReadResult fromBytes = readProjectBytes(bytes, "x.baf");
-        EXPECT_EQ(fromBytes.error, ProjectReadError::NotAProject) << what << ": "
-                                                                  << fromBytes.message;
+        EXPECT_EQ(fromBytes.error, ProjectReadError::NotAProject)
+            << what << ": " << fromBytes.message;
         EXPECT_NE(fromBytes.message.find("not a project file"), std::string::npos) << what;
         test::writeBytes(scratch / "x.baf", content);
         const ProjectReadResult fromFile = readProjectFile(scratch / "x.baf");
-        EXPECT_EQ(fromFile.error, ProjectReadError::NotAProject) << what << ": "
-                                                                 << fromFile.message;
+        EXPECT_EQ(fromFile.error, ProjectReadError::NotAProject)
+            << what << ": " << fromFile.message;
     }
 }
 
@@ -284,8 +288,7 @@ TEST(HostileFiles, PictureOf2GBOrMoreIsNeitherEmbeddedNorGivenALengthThatCannotB
     const ProjectWriteResult written = saveProjectFile(doc, saved);
     ASSERT_TRUE(written.ok) << written.message;
     ASSERT_EQ(written.warnings.size(), 1u);
-    EXPECT_NE(written.warnings[0].find("Correct Picture File " + huge.string()),
-              std::string::npos)
+    EXPECT_NE(written.warnings[0].find("Correct Picture File " + huge.string()), std::string::npos)
         << written.warnings[0];
     const ProjectReadResult read = readProjectFile(saved);
     ASSERT_TRUE(read.ok()) << read.message;

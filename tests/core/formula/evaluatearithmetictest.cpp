@@ -191,7 +191,8 @@ std::string groupedLiterally(std::string text)
 TEST(EvaluateArithmetic, GroupsInOnePassAsTheRepeatedScanDoes)
 {
     std::mt19937 random(20260506);
-    const std::string pieces[] = {"(", ")", "(", ")", "1", "2.5", "+", "~", "*", "/", "3", "S", "R"};
+    const std::string pieces[] = {"(", ")", "(", ")", "1", "2.5", "+",
+                                  "~", "*", "/", "3", "S", "R"};
     for (int n = 0; n < 3000; ++n) {
         std::string expression;
         const int length = static_cast<int>(random() % 24);
