@@ -1,8 +1,8 @@
 #include "clicommand.h"
 
 #include "builder/compileapp.h"
-#include "builder/filebytes.h"
 #include "builder/iconpatch.h"
+#include "document/filebytes.h"
 #include "document/languagetable.h"
 #include "document/projectfile.h"
 
@@ -81,8 +81,9 @@ int runBuild(const std::vector<std::string>& args)
 
     std::string runtimePath;
     if (optionValue(args, "--runtime", runtimePath)) {
-        if (!ReadFileBytes(runtimePath, options.runtimeImage))
-            return inputError(runtimePath + ": the runtime cannot be read");
+        std::string why;
+        if (!ReadFileBytes(runtimePath, filelimit::kRuntime, options.runtimeImage, why))
+            return inputError(why);
     } else {
 #ifdef QV_HAVE_EMBEDDED_RUNTIME
         const auto image = embeddedRuntimeImage();
@@ -94,8 +95,9 @@ int runBuild(const std::vector<std::string>& args)
 
     std::string iconPath;
     if (optionValue(args, "--icon", iconPath)) {
-        if (!ReadFileBytes(iconPath, options.iconBytes))
-            return inputError(iconPath + ": the icon cannot be read");
+        std::string why;
+        if (!ReadFileBytes(iconPath, filelimit::kIcon, options.iconBytes, why))
+            return inputError(why);
         if (!IconPatchable(options.iconBytes))
             return inputError(iconPath + ": " + std::string(kIconRefusedMessage));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,15 @@ int usageError(const std::string& message);
 // Prints "quorvalle-cli: <message>" on stderr and returns kExitBadInput.
 int inputError(const std::string& message);
 
-// Finds the value of an option "--name VALUE" in args; returns false when absent.
-// Removes nothing; callers use positionalArgs for what remains.
+// An option given without its value; main() reports it as a usage error.
+class MissingOptionValue : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Finds the value of an option "--name VALUE" in args; returns false when absent. Throws
+// MissingOptionValue when the option is the last argument or is followed by another
+// option. Removes nothing; callers use positionalArgs for what remains.
 bool optionValue(const std::vector<std::string>& args, const std::string& name, std::string& value);
 bool hasFlag(const std::vector<std::string>& args, const std::string& name);
 // The arguments that are neither options nor option values. valueOptions lists the

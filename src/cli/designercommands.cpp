@@ -106,6 +106,8 @@ int runPaste(const std::vector<std::string>& args)
     document.currentPage = 0;
     Designer designer(document);
     const Outcome outcome = pasteClipboardText(designer, text);
+    if (!outcome.text.empty() && outcome.message == 0)
+        std::cerr << "quorvalle-cli: warning: " << outcome.text << '\n';
     if (!outcome.done && outcome.message == 0)
         return inputError("standard input: no object records after the header line");
     if (outcome.message != 0)

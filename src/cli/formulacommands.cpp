@@ -1,6 +1,7 @@
 #include "clicommand.h"
 #include "strictjson.h"
 
+#include "document/filebytes.h"
 #include "formula/cmoney.h"
 #include "formula/evaluatearithmetic.h"
 #include "formula/formulaengine.h"
@@ -9,11 +10,9 @@
 #include "formula/numbertext.h"
 
 #include <cmath>
-#include <fstream>
 #include <iostream>
 #include <limits>
 #include <optional>
-#include <sstream>
 
 namespace qv::cli {
 
@@ -230,22 +229,20 @@ int recalcCommand(const std::vector<std::string>& args)
     if (!localeOption(args, locale, exitCode))
         return exitCode;
 
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return inputError(path + ": cannot open the form file");
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad())
-        return inputError(path + ": cannot read the form file");
-    JsonValue root;
+    std::string content;
     std::string error;
-    if (!ParseStrictJson(content.str(), root, error))
+    if (!ReadFileBytes(path, filelimit::kForm, content, error))
+        return inputError(error);
+    JsonValue root;
+    if (!ParseStrictJson(content, root, error))
         return inputError(path + ": not valid JSON: " + error);
     MemoryForm form;
     if (!readForm(root, form, error))
         return inputError(path + ": " + error);
 
-    RecalculateForm(form, locale);
+    for (const std::string& object : RecalculateForm(form, locale))
+        std::cerr << "quorvalle-cli: warning: " << object << ": the result was cut to "
+                  << kMaxFormulaResultLength << " characters, the most an object can hold\n";
 
     for (size_t i = 0; i < form.fields.size(); ++i)
         std::cout << 'F' << i + 1 << '\t' << form.fields[i].text << '\n';

@@ -48,11 +48,15 @@ int inputError(const std::string& message)
 
 bool optionValue(const std::vector<std::string>& args, const std::string& name, std::string& value)
 {
-    for (size_t i = 0; i + 1 < args.size(); ++i) {
-        if (args[i] == name) {
-            value = args[i + 1];
-            return true;
-        }
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != name)
+            continue;
+        // "--name --out DIR" gives --name no value; taking "--out" as the name would build
+        // into a folder called "--out".
+        if (i + 1 == args.size() || (args[i + 1].size() > 2 && args[i + 1].starts_with("--")))
+            throw MissingOptionValue(name + " needs a value");
+        value = args[i + 1];
+        return true;
     }
     return false;
 }
@@ -94,8 +98,14 @@ int main(int argc, char** argv)
         return kExitOk;
     }
     for (const CliCommand& command : registeredCommands()) {
-        if (name == command.name)
+        if (name != command.name)
+            continue;
+        try {
             return command.run(std::vector<std::string>(argv + 2, argv + argc));
+        } catch (const MissingOptionValue& missing) {
+            return usageError(std::string(missing.what()) + "\nusage: quorvalle-cli " +
+                              command.name + ' ' + command.usage);
+        }
     }
     std::cerr << "quorvalle-cli: unknown command '" << name << "'\n";
     printUsage(std::cerr);

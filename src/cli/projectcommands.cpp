@@ -1,4 +1,5 @@
 #include "clicommand.h"
+#include "escapedtext.h"
 
 #include "document/projectfile.h"
 
@@ -18,12 +19,12 @@ int runRoundtrip(const std::vector<std::string>& args)
     if (!read.ok())
         return inputError(read.message);
     for (const std::string& warning : read.warnings)
-        std::cerr << "quorvalle-cli: warning: " << warning << '\n';
+        std::cerr << "quorvalle-cli: warning: " << EscapedText(warning) << '\n';
     ProjectWriteResult written = saveProjectFile(read.document, files[1]);
     if (!written.ok)
         return inputError(written.message);
     for (const std::string& warning : written.warnings)
-        std::cerr << "quorvalle-cli: warning: " << warning << '\n';
+        std::cerr << "quorvalle-cli: warning: " << EscapedText(warning) << '\n';
     return kExitOk;
 }
 
@@ -46,7 +47,7 @@ int runInfo(const std::vector<std::string>& args)
     if (!read.ok())
         return inputError(read.message);
     const ProjectDocument& d = read.document;
-    std::cout << "title: " << d.settings.windowTitle << '\n'
+    std::cout << "title: " << EscapedText(d.settings.windowTitle) << '\n'
               << "version: " << d.settings.formatVersion << '\n'
               << "titles: " << liveCount(d.titles) << '\n'
               << "fields: " << liveCount(d.fields) << '\n'
@@ -66,10 +67,10 @@ int runInfo(const std::vector<std::string>& args)
         const ReportSlot& slot = d.reportSlots[r];
         if (slot.caption.empty())
             continue;
-        std::cout << "report " << r << ": " << slot.caption << " (" << slot.report.squares.size()
-                  << " squares, " << slot.report.lines.size() << " lines, "
-                  << slot.report.images.size() << " images, " << slot.report.labels.size()
-                  << " labels)\n";
+        std::cout << "report " << r << ": " << EscapedText(slot.caption) << " ("
+                  << slot.report.squares.size() << " squares, " << slot.report.lines.size()
+                  << " lines, " << slot.report.images.size() << " images, "
+                  << slot.report.labels.size() << " labels)\n";
     }
     return kExitOk;
 }

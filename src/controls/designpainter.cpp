@@ -212,11 +212,11 @@ void DesignPainter::paintPicture(QPainter& painter, int index) const
 {
     const Picture& p = document_.pictures[index];
     const QRectF rect = bounds(ObjectKind::Picture, index);
+    // A picture draws the bytes read when it was opened, placed or pasted; painting never
+    // opens a path, which could name a pipe or a device by now.
     QImage image;
     if (p.imageBytes)
         image.loadFromData(p.imageBytes->data(), static_cast<int>(p.imageBytes->size()));
-    else if (!p.sourcePath.empty())
-        image.load(QString::fromStdString(p.sourcePath));
     if (image.isNull()) {
         painter.setPen(QPen(QColor(128, 128, 128), 1, Qt::DashLine));
         painter.drawRect(rect.adjusted(0, 0, -1, -1));

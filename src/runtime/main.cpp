@@ -18,12 +18,13 @@
 
 namespace {
 
-// Renders `widget` offscreen into `file` and reports whether it was written.
+// Renders `widget` offscreen into `file` as PNG, whatever the name ends with (as the
+// designer does), and reports whether it was written.
 bool saveScreenshot(QWidget& widget, const QString& file)
 {
     widget.show();
     QApplication::processEvents();
-    if (!widget.grab().save(file)) {
+    if (!widget.grab().save(file, "PNG")) {
         std::cerr << "quorvalle-runtime: " << file.toStdString() << " could not be written\n";
         return false;
     }

@@ -103,6 +103,29 @@ private slots:
         QVERIFY(session.messages.first().contains(QStringLiteral("junk.baf")));
         QVERIFY(session.document.projectPath.ends_with("Default.baf"));
     }
+
+    // A file that is no project (a text, a picture) gets the language table's message 229,
+    // whatever its first bytes happen to claim.
+    void fileThatIsNoProjectGetsMessage229()
+    {
+        QTemporaryDir folder;
+        const QByteArray contents[] = {QByteArrayLiteral("# Read me\n\nThis is a text.\n"),
+                                       QByteArrayLiteral("\x89PNG\r\n\x1a\n\0\0\0\rIHDR"),
+                                       QByteArrayLiteral("\xff\xfe\x01")};
+        for (const QByteArray& content : contents) {
+            const QString path = folder.filePath(QStringLiteral("other.baf"));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(content);
+            file.close();
+            DesignerSession session = startDesigner(folder.filePath(QStringLiteral("app")), path);
+            QCOMPARE(session.messages.size(), 1);
+            QVERIFY2(session.messages.first().startsWith(
+                         session.text(text::NotAProjectFile, "no text 229")),
+                     qPrintable(session.messages.first()));
+            QVERIFY(session.messages.first().contains(QStringLiteral("other.baf")));
+        }
+    }
 };
 
 QTEST_MAIN(DesignerStartTest)

@@ -37,6 +37,16 @@ if(EXISTS "${WORK}/Orders/Orders.db")
   message(FATAL_ERROR "--screenshot made the records file ${WORK}/Orders/Orders.db")
 endif()
 
+# A name without a known image extension gets a PNG, as in the designer.
+execute_process(COMMAND "${exe}" --screenshot "${WORK}/Orders.shot" RESULT_VARIABLE result ERROR_VARIABLE err)
+if(NOT result EQUAL 0 OR NOT EXISTS "${WORK}/Orders.shot")
+  message(FATAL_ERROR "--screenshot to a name without extension failed (${result}): ${err}")
+endif()
+file(READ "${WORK}/Orders.shot" signature LIMIT 8 HEX)
+if(NOT signature STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "--screenshot wrote no PNG: ${signature}")
+endif()
+
 # A file that is no 16-colour 32 x 32 icon is refused with the dialog's message, and nothing
 # is built.
 execute_process(COMMAND "${CLI}" build "${PROJECT}" --name Refused --out "${WORK}" --icon "${PROJECT}"

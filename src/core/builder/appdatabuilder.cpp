@@ -1,9 +1,9 @@
 #include "builder/appdatabuilder.h"
 
 #include "builder/designsurface.h"
-#include "builder/filebytes.h"
 #include "builder/webfragment.h"
 #include "designer/configuration.h"
+#include "document/filebytes.h"
 #include "formula/markup.h"
 #include "formula/prepareformula.h"
 
@@ -22,15 +22,18 @@ template <class T> void nameUnnamed(ObjectTable<T>& table, const std::string& st
     }
 }
 
-// The last four characters of a path, kept as the copy's extension when they hold no path
-// separator (they could otherwise lead the copy out of the application's folder).
+// The last four characters of a path, kept as the copy's extension when they are letters,
+// digits and dots: a separator could lead the copy out of the application's folder, and a
+// quote or a brace would change the setup script that names the copy.
 std::string extensionOf(const std::string& path)
 {
     if (path.size() < 4)
         return {};
     std::string ext = path.substr(path.size() - 4);
     for (char c : ext) {
-        if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32)
+        const bool plain =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.';
+        if (!plain)
             return {};
     }
     return ext;
@@ -50,21 +53,36 @@ private:
     int count_ = 0;
 };
 
+// The image of a picture: the bytes it carries, or the file the user chose for it. Only an
+// absolute path is read: a plain name came from a file and names nothing the user chose,
+// and reading it would take whatever file of that name lies in the current folder.
+bool readImageFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& error)
+{
+    if (!std::filesystem::path(path).is_absolute()) {
+        error = path + ": not a full path to a file";
+        return false;
+    }
+    return ReadFileBytes(path, filelimit::kPicture, bytes, error);
+}
+
 void embedPicture(const Picture& picture, PictureNumbering& numbering, BlockPicture& out,
                   std::vector<std::string>& warnings, int index)
 {
     const std::string source =
         picture.storedFileName.empty() ? picture.sourcePath : picture.storedFileName;
-    if (picture.imageBytes && !picture.imageBytes->empty()) {
+    out.bytes.clear();
+    if (picture.imageBytes) {
         out.bytes = *picture.imageBytes;
-    } else if (!ReadFileBytes(picture.sourcePath, out.bytes)) {
-        if (!picture.sourcePath.empty())
-            warnings.push_back("Picture " + std::to_string(index) + ": the file " +
-                               picture.sourcePath + " cannot be read; built without its image");
-        out.bytes.clear();
-        return;
+    } else if (!picture.sourcePath.empty()) {
+        std::string error;
+        if (!readImageFile(picture.sourcePath, out.bytes, error))
+            warnings.push_back("Picture " + std::to_string(index) + ": " + error +
+                               "; built without its image");
     }
-    out.fileName = numbering.next(source.empty() ? picture.sourcePath : source);
+    // A picture with no bytes has no image.
+    if (out.bytes.empty())
+        return;
+    out.fileName = numbering.next(source);
 }
 
 } // namespace
@@ -278,10 +296,16 @@ AppDataBuild BuildAppData(const ProjectDocument& document, const std::string& ap
     a.optionalPrograms = s.optionalPrograms;
     a.pageButtonCaptions = s.pageButtonCaptions;
 
-    if (ReadFileBytes(s.picturePath52, a.lastPictureBytes))
+    std::string error;
+    if (!s.picturePath52.empty() && readImageFile(s.picturePath52, a.lastPictureBytes, error) &&
+        !a.lastPictureBytes.empty())
         a.lastPictureName = numbering.next(s.picturePath52);
     else
         a.lastPictureBytes.clear();
+    std::error_code ec;
+    if (!error.empty() && std::filesystem::symlink_status(s.picturePath52, ec).type() !=
+                              std::filesystem::file_type::not_found)
+        build.warnings.push_back("The last picture: " + error + "; built without it");
     return build;
 }
 

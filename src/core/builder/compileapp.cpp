@@ -1,15 +1,16 @@
 #include "builder/compileapp.h"
 
 #include "builder/appdatabuilder.h"
+#include "builder/buildfolder.h"
 #include "builder/datablockwalker.h"
 #include "builder/datablockwriter.h"
-#include "builder/filebytes.h"
 #include "builder/iconpatch.h"
 #include "builder/recordfiles.h"
 #include "builder/replacebin.h"
 #include "builder/setupscript.h"
+#include "builder/setupvalues.h"
+#include "document/filebytes.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace qv {
@@ -21,46 +22,6 @@ namespace {
 constexpr int kToolBoxFirstImage = 100000;
 constexpr int kToolBoxImageCount = 65;
 constexpr size_t kOriginalNameFits = 12; // names shorter than this replace "Application.exe"
-
-// Files written by this build, removed again when a later write fails.
-class OutputFiles {
-public:
-    bool write(const fs::path& path, const void* data, size_t size, std::string& error)
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        if (out) {
-            // Only a file this build created or emptied is removed again.
-            written_.push_back(path);
-            out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-        }
-        if (out)
-            out.close();
-        if (!out) {
-            error = path.string() + " could not be written (disk full or no permission)";
-            return false;
-        }
-        return true;
-    }
-    bool copy(const fs::path& from, const fs::path& to, std::string& error)
-    {
-        std::vector<uint8_t> bytes;
-        if (!ReadFileBytes(from, bytes)) {
-            error = from.string() + " could not be read";
-            return false;
-        }
-        return write(to, bytes.data(), bytes.size(), error);
-    }
-    void removeAll()
-    {
-        std::error_code ignored;
-        for (const fs::path& path : written_)
-            fs::remove(path, ignored);
-        written_.clear();
-    }
-
-private:
-    std::vector<fs::path> written_;
-};
 
 void patchVersionTexts(std::vector<uint8_t>& image, const AppSettings& settings,
                        const std::string& appName)
@@ -75,36 +36,6 @@ void patchVersionTexts(std::vector<uint8_t>& image, const AppSettings& settings,
         ReplaceBin(image, kOriginalFilenamePlaceholder, appName + ".exe");
 }
 
-// Every build leaves this file in its output folder. Only a folder that holds it, or none
-// at all, is cleared for a new build: a name that happens to match a folder of the user's
-// must not cost the user its files.
-constexpr const char* kBuildMarkerName = ".quorvalle-build";
-
-bool isEarlierBuildOrEmpty(const fs::path& folder)
-{
-    std::error_code error;
-    if (fs::exists(folder / kBuildMarkerName, error))
-        return true;
-    return fs::directory_iterator(folder, error) == fs::directory_iterator() && !error;
-}
-
-// Deletes the files of an existing output folder, except the records the application
-// has kept there; false when one cannot be deleted.
-bool clearFolder(const fs::path& folder, const std::string& appName,
-                 const std::string& dataExtension)
-{
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        if (entry.is_directory(error))
-            continue;
-        if (IsRecordFile(entry.path().filename().string(), appName, dataExtension))
-            continue;
-        if (!fs::remove(entry.path(), error) || error)
-            return false;
-    }
-    return !error;
-}
-
 bool anyStretchedPicture(const ProjectDocument& document)
 {
     for (int i = 1; i <= document.pictures.highWater(); ++i) {
@@ -112,6 +43,134 @@ bool anyStretchedPicture(const ProjectDocument& document)
             return true;
     }
     return false;
+}
+
+// Copies a file of the program's own into the new build.
+bool copyInto(BuildFolder& output, const fs::path& from, const fs::path& name, std::string& error)
+{
+    std::vector<uint8_t> bytes;
+    return ReadFileBytes(from, filelimit::kPicture, bytes, error) &&
+           output.write(name, bytes.data(), bytes.size(), error);
+}
+
+// The tool-box images and the background tile, when the design asks for them.
+bool writeProgramImages(BuildFolder& output, const ProjectDocument& document,
+                        const BuildOptions& options, BuildResult& result)
+{
+    std::error_code error;
+    const AppSettings& settings = document.settings;
+    if (settings.toolBoxField != 0) {
+        for (int n = kToolBoxFirstImage; n < kToolBoxFirstImage + kToolBoxImageCount; ++n) {
+            const std::string name = std::to_string(n) + ".GIF";
+            const fs::path source = options.programFolder / "Images" / name;
+            if (!fs::is_regular_file(source, error)) {
+                result.warnings.push_back("the tool-box image " + source.string() + " is missing");
+                continue;
+            }
+            if (!copyInto(output, source, fs::path("Images") / name, result.message))
+                return false;
+        }
+    }
+    if (anyStretchedPicture(document)) {
+        fs::path tile = settings.picturePath51;
+        if (tile.empty() || !tile.is_absolute() || !fs::is_regular_file(tile, error))
+            tile = options.programFolder / "main.jpg";
+        if (fs::is_regular_file(tile, error) && !copyInto(output, tile, "0.jpg", result.message))
+            return false;
+    }
+    return true;
+}
+
+// The script and its text files go with the build; the compiler runs once they are in the
+// output folder, whose full path the script names.
+bool writeSetupFiles(BuildFolder& output, ProjectDocument& document, const SetupInputs& in,
+                     BuildResult& result)
+{
+    const SetupScript script = MakeSetupScript(in);
+    const CodePage codePage = CodePage::forCharset(document.settings.defaultCharset);
+    auto encode = [&](const std::string& text) {
+        bool lossy = false;
+        std::string bytes = codePage.fromUtf8(text, lossy);
+        if (lossy)
+            result.warnings.push_back("the setup files hold characters that the code page " +
+                                      codePage.name() + " cannot hold; they became \"?\"");
+        return bytes;
+    };
+    const std::string scriptBytes = encode(SetupScriptText(script.lines));
+    if (!output.write(in.appName + ".iss", scriptBytes.data(), scriptBytes.size(), result.message))
+        return false;
+    if (script.writesLicence) {
+        const std::string text = encode(SetupScriptText({in.licenceText}));
+        if (!output.write(kLicenceFileName, text.data(), text.size(), result.message))
+            return false;
+    }
+    if (script.writesReadme) {
+        const std::string text = encode(SetupScriptText({in.readmeText}));
+        if (!output.write(kReadmeFileName, text.data(), text.size(), result.message))
+            return false;
+    }
+    output.claim(in.appName + "_Setup.exe");
+    return true;
+}
+
+SetupInputs setupInputs(ProjectDocument& document, const std::string& appName,
+                        const std::vector<std::string>& pictureNames, const fs::path& folder,
+                        const fs::path& programFolder)
+{
+    SetupInputs in;
+    const AppSettings& settings = document.settings;
+    const auto& c = settings.versionTexts;
+    in.appName = appName;
+    in.productName = c[4];
+    in.version = c[5];
+    in.publisher = c[0];
+    in.copyright = c[2];
+    in.password = c[6];
+    in.licenceText = c[7];
+    in.readmeText = c[8];
+    in.desktopIcon = settings.desktopIconOption != 0;
+    in.webAddress = settings.aboutAddress;
+    in.pictureFiles = pictureNames;
+    std::error_code error;
+    in.outputFolder = fs::absolute(folder, error);
+    in.programFolder = programFolder;
+    return in;
+}
+
+// Runs the installer compiler in the output folder; when it made the installer, the bare
+// executable and the script are no longer needed.
+void makeInstaller(const SetupInputs& in, const BuildOptions& options, BuildResult& result)
+{
+    std::error_code error;
+    const fs::path& folder = result.outputFolder;
+    const fs::path compiler = options.programFolder / "InnoSetup" / "ISCC.exe";
+    const fs::path installer = folder / (in.appName + "_Setup.exe");
+    if (!fs::is_regular_file(compiler, error)) {
+        result.warnings.push_back("the installer was not made: the installer compiler " +
+                                  compiler.string() + " is not there; the application " +
+                                  "and its setup script are kept");
+        return;
+    }
+    if (options.progress)
+        options.progress("Making the installer", 0.95);
+    if (options.runAndWait)
+        options.runAndWait(compiler, in.appName + ".iss", folder);
+    if (!fs::is_regular_file(installer, error)) {
+        result.warnings.push_back("the installer was not made: the installer compiler "
+                                  "produced no " +
+                                  installer.filename().string() +
+                                  "; the application and its setup script are kept");
+        return;
+    }
+    // Only now is the bare executable no longer the only copy.
+    fs::remove(result.setupScript, error);
+    fs::remove(result.executable, error);
+    fs::remove(folder / kLicenceFileName, error);
+    fs::remove(folder / kReadmeFileName, error);
+    result.installerMade = true;
+    result.installer = installer;
+    result.executable.clear();
+    result.setupScript.clear();
 }
 
 } // namespace
@@ -177,6 +236,22 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
     }
     if (!ValidAppName(appName, result.message))
         return result;
+    // The name is written to disk as it is and into the data block in the code page; the
+    // two must be the same name.
+    bool lossy = false;
+    const CodePage codePage = CodePage::forCharset(settings.defaultCharset);
+    codePage.fromUtf8(appName, lossy);
+    if (lossy) {
+        result.message = "the application name \"" + appName +
+                         "\" holds characters that the code page " + codePage.name() +
+                         " of the design cannot hold; choose a name without them";
+        return result;
+    }
+    if (options.createSetup) {
+        SetupInputs values = setupInputs(document, appName, {}, {}, {});
+        if (!CheckSetupValues(values, result.message))
+            return result;
+    }
     progress("Preparing", 0);
     PrepareDocumentForBuild(document);
 
@@ -184,8 +259,10 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
     std::vector<uint8_t> icon = options.iconBytes;
     if (icon.empty())
         icon = settings.iconBytes;
+    std::string iconError; // an unreadable icon is reported as no icon below
     if (icon.empty())
-        ReadFileBytes(options.programFolder / "Icons" / "Default.ico", icon);
+        ReadFileBytes(options.programFolder / "Icons" / "Default.ico", filelimit::kIcon, icon,
+                      iconError);
     if (!IconPatchable(icon))
         result.warnings.push_back("the application icon is not a 16-colour 32 x 32 icon; the "
                                   "application keeps the runtime's own icon");
@@ -210,152 +287,56 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
         return result;
     }
 
-    // The output folder: old files go, a file that cannot go stops the build.
+    // The new build is written beside the earlier one, which it replaces only when every
+    // file of it is written.
     const fs::path folder = options.parentFolder / appName;
     result.outputFolder = folder;
-    std::error_code error;
-    if (fs::is_directory(folder, error)) {
-        if (!isEarlierBuildOrEmpty(folder)) {
-            result.message = folder.string() +
-                             " already holds files that are not an application built here; "
-                             "choose another application name or folder";
-            return result;
-        }
-        if (!clearFolder(folder, appName, build.data.exportExtension)) {
-            result.message = kOutputInUseMessage;
-            return result;
-        }
-    } else if (!fs::create_directories(folder, error) || error) {
-        result.message = folder.string() + " could not be created: " + error.message();
+    BuildFolder output(folder);
+    if (!output.begin(result.message))
         return result;
-    }
-
-    OutputFiles output;
-    auto fail = [&](const std::string& why) {
-        output.removeAll();
-        result.message = why;
-        result.executable.clear();
+    const std::string exeName = appName + ".exe";
+    if (!output.write(exeName, executable.data(), executable.size(), result.message))
         return result;
-    };
-    const fs::path marker = folder / kBuildMarkerName;
-    if (!output.write(marker, nullptr, 0, result.message))
-        return fail(result.message);
-    const fs::path exePath = folder / (appName + ".exe");
-    if (!output.write(exePath, executable.data(), executable.size(), result.message))
-        return fail(result.message);
-    fs::permissions(exePath, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                    fs::perm_options::add, error);
-    result.executable = exePath;
+    output.makeExecutable(exeName);
     progress("Copying pictures", 0.85);
-
-    if (settings.toolBoxField != 0) {
-        const fs::path images = folder / "Images";
-        fs::create_directories(images, error);
-        for (int n = kToolBoxFirstImage; n < kToolBoxFirstImage + kToolBoxImageCount; ++n) {
-            const std::string name = std::to_string(n) + ".GIF";
-            const fs::path source = options.programFolder / "Images" / name;
-            if (!fs::is_regular_file(source, error)) {
-                result.warnings.push_back("the tool-box image " + source.string() + " is missing");
-                continue;
-            }
-            std::string why;
-            if (!output.copy(source, images / name, why))
-                return fail(why);
-        }
-    }
-    if (anyStretchedPicture(document)) {
-        fs::path tile = settings.picturePath51;
-        if (tile.empty() || !fs::is_regular_file(tile, error))
-            tile = options.programFolder / "main.jpg";
-        std::string why;
-        if (fs::is_regular_file(tile, error)) {
-            if (!output.copy(tile, folder / "0.jpg", why))
-                return fail(why);
-        }
-    }
+    if (!writeProgramImages(output, document, options, result))
+        return result;
     std::vector<std::string> pictureNames;
     for (const EmbeddedPicture& picture : EmbeddedPictures(build.data)) {
-        std::string why;
-        if (!output.write(folder / picture.fileName, picture.bytes->data(), picture.bytes->size(),
-                          why))
-            return fail(why);
+        if (!output.write(picture.fileName, picture.bytes->data(), picture.bytes->size(),
+                          result.message))
+            return result;
         pictureNames.push_back(picture.fileName);
     }
-
+    SetupInputs setup;
     if (options.createSetup) {
         result.setupRequested = true;
         progress("Writing the setup script", 0.9);
-        SetupInputs in;
-        in.appName = appName;
-        auto& c = document.settings.versionTexts;
-        in.productName = c[4];
-        in.version = c[5];
-        ApplySetupDefaults(in);
-        c[4] = in.productName;
-        c[5] = in.version;
-        in.publisher = c[0];
-        in.copyright = c[2];
-        in.password = c[6];
-        in.licenceText = c[7];
-        in.readmeText = c[8];
-        in.desktopIcon = settings.desktopIconOption != 0;
-        in.webAddress = settings.aboutAddress;
-        in.pictureFiles = pictureNames;
-        in.outputFolder = fs::absolute(folder, error);
-        in.programFolder = options.programFolder;
-        const SetupScript script = MakeSetupScript(in);
-        const CodePage codePage = CodePage::forCharset(settings.defaultCharset);
-        auto encode = [&](const std::string& text) {
-            bool lossy = false;
-            std::string bytes = codePage.fromUtf8(text, lossy);
-            if (lossy)
-                result.warnings.push_back("the setup files hold characters that the code page " +
-                                          codePage.name() + " cannot hold; they became \"?\"");
-            return bytes;
-        };
-        const std::string scriptBytes = encode(SetupScriptText(script.lines));
-        const fs::path scriptPath = folder / (appName + ".iss");
-        std::string why;
-        if (!output.write(scriptPath, scriptBytes.data(), scriptBytes.size(), why))
-            return fail(why);
-        result.setupScript = scriptPath;
-        if (script.writesLicence) {
-            const std::string text = encode(SetupScriptText({in.licenceText}));
-            if (!output.write(folder / kLicenceFileName, text.data(), text.size(), why))
-                return fail(why);
-        }
-        if (script.writesReadme) {
-            const std::string text = encode(SetupScriptText({in.readmeText}));
-            if (!output.write(folder / kReadmeFileName, text.data(), text.size(), why))
-                return fail(why);
-        }
-        const fs::path compiler = options.programFolder / "InnoSetup" / "ISCC.exe";
-        const fs::path installer = folder / (appName + "_Setup.exe");
-        if (!fs::is_regular_file(compiler, error)) {
-            result.warnings.push_back("the installer was not made: the installer compiler " +
-                                      compiler.string() + " is not there; the application " +
-                                      "and its setup script are kept");
-        } else {
-            progress("Making the installer", 0.95);
-            if (options.runAndWait)
-                options.runAndWait(compiler, appName + ".iss", folder);
-            if (!fs::is_regular_file(installer, error)) {
-                result.warnings.push_back("the installer was not made: the installer compiler "
-                                          "produced no " +
-                                          installer.filename().string() +
-                                          "; the application and its setup script are kept");
-            } else {
-                // Only now is the bare executable no longer the only copy.
-                fs::remove(scriptPath, error);
-                fs::remove(exePath, error);
-                fs::remove(folder / kLicenceFileName, error);
-                fs::remove(folder / kReadmeFileName, error);
-                result.installerMade = true;
-                result.installer = installer;
-                result.executable.clear();
-                result.setupScript.clear();
-            }
-        }
+        setup = setupInputs(document, appName, pictureNames, folder, options.programFolder);
+        ApplySetupDefaults(setup);
+        document.settings.versionTexts[4] = setup.productName;
+        document.settings.versionTexts[5] = setup.version;
+        if (!writeSetupFiles(output, document, setup, result))
+            return result;
+    }
+    std::vector<std::string> kept;
+    if (!output.commit(kept, result.message))
+        return result;
+    result.executable = folder / exeName;
+    // The records the application keeps beside itself belong there: no word about them.
+    std::erase_if(kept, [&](const std::string& name) {
+        return IsRecordFile(name, appName, build.data.exportExtension);
+    });
+    if (!kept.empty()) {
+        std::string names;
+        for (const std::string& name : kept)
+            names += (names.empty() ? "" : ", ") + name;
+        result.warnings.push_back(folder.string() +
+                                  " holds files that no build made; they were kept: " + names);
+    }
+    if (options.createSetup) {
+        result.setupScript = folder / (appName + ".iss");
+        makeInstaller(setup, options, result);
     }
     progress("", 1);
     result.ok = true;

@@ -45,15 +45,15 @@ struct BuildResult {
     std::vector<std::string> warnings;
 };
 
-inline constexpr const char* kOutputInUseMessage = "Close previous running Application";
-
 // Builds the stand-alone application of `document` into parentFolder/appName: the runtime
 // with its icon and version texts patched, the data block and its trailer, the picture
 // copies, the background tile and tool-box images when the design asks for them, and on
 // request the installer script (and the installer when the compiler is there). Everything
-// that can refuse the build is checked before the output folder is touched; a failed write
-// removes what this build wrote. The document receives the changes a build makes (generated
-// names, cleared search columns, File Properties defaults).
+// that can refuse the build is checked before the output folder is touched. The new files
+// are written beside the earlier build and replace it only when all of them are written, so
+// a failed build leaves the earlier one as it was; files in the folder that no build made
+// are kept and named in a warning. The document receives the changes a build makes
+// (generated names, cleared search columns, File Properties defaults).
 BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options);
 
 // The name the Create Application dialog offers: the name box as it is, unless it is empty

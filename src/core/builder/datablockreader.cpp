@@ -2,10 +2,10 @@
 
 #include "builder/appdatalayout.h"
 #include "builder/datablockwalker.h"
+#include "document/filebytes.h"
+#include "document/geometryrepair.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace qv {
 
@@ -27,6 +27,55 @@ AppData readBlock(std::span<const uint8_t> file, int64_t start, int64_t end, int
         reader.fail(std::to_string(reader.remaining()) + " bytes follow the last record");
     extras = walker.extrasPresent();
     return data;
+}
+
+template <class T>
+void repairAll(std::vector<T>& records, ObjectKind kind, int firstIndex,
+               std::vector<std::string>& warnings)
+{
+    for (size_t i = 0; i < records.size(); ++i) {
+        auto& record = [&]() -> auto&
+        {
+            if constexpr (requires { records[i].picture; })
+                return records[i].picture;
+            else if constexpr (requires { records[i].field; })
+                return records[i].field;
+            else if constexpr (requires { records[i].notes; })
+                return records[i].notes;
+            else
+                return records[i];
+        }
+        ();
+        repairGeometry(record, objectName(kind, firstIndex + static_cast<int>(i)), warnings);
+    }
+}
+
+// Nothing of a damaged block may reach the window with a position that is not a number.
+void repairGeometry(AppData& data, std::vector<std::string>& warnings)
+{
+    repairAll(data.squares, ObjectKind::Square, 0, warnings);
+    repairAll(data.lines, ObjectKind::Line, 0, warnings);
+    repairAll(data.pictures, ObjectKind::Picture, 0, warnings);
+    repairAll(data.titles, ObjectKind::Title, 1, warnings);
+    repairAll(data.fields, ObjectKind::Field, 1, warnings);
+    repairAll(data.combos, ObjectKind::Combo, 1, warnings);
+    repairAll(data.notes, ObjectKind::Notes, 1, warnings);
+    repairAll(data.checkboxes, ObjectKind::Checkbox, 0, warnings);
+    repairAll(data.buttons, ObjectKind::Button, 0, warnings);
+    for (size_t r = 0; r < data.reports.size(); ++r)
+        repairGeometry(data.reports[r].report, "Report " + std::to_string(r), warnings);
+    AppSettings settings;
+    settings.surfaceWidth = data.surfaceWidth;
+    settings.surfaceHeight = data.surfaceHeight;
+    settings.pageScrollerHeight = data.pageScrollerHeight;
+    settings.menuLabelFrameTop = data.menuLabelFrameTop;
+    settings.menuLabelFrameLeft = data.menuLabelFrameLeft;
+    repairGeometry(settings, warnings);
+    data.surfaceWidth = settings.surfaceWidth;
+    data.surfaceHeight = settings.surfaceHeight;
+    data.pageScrollerHeight = settings.pageScrollerHeight;
+    data.menuLabelFrameTop = settings.menuLabelFrameTop;
+    data.menuLabelFrameLeft = settings.menuLabelFrameLeft;
 }
 
 } // namespace
@@ -56,6 +105,7 @@ AppFileRead ReadAppFile(std::span<const uint8_t> file, const std::string& fileNa
         AppData data = readBlock(file, start, end, 0, extras);
         if (data.defaultCharset != 0)
             data = readBlock(file, start, end, data.defaultCharset, extras);
+        repairGeometry(data, result.warnings);
         result.data = std::move(data);
         result.hasFieldExtras = extras;
     } catch (const RecordError& error) {
@@ -71,14 +121,13 @@ AppFileRead ReadAppFile(std::span<const uint8_t> file, const std::string& fileNa
 
 AppFileRead ReadAppFile(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!ReadFileBytes(path, filelimit::kApplication, bytes, error)) {
         AppFileRead result;
-        result.message = path.string() + ": cannot be opened";
+        result.message = error;
         return result;
     }
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                     std::istreambuf_iterator<char>());
     return ReadAppFile(bytes, path.string());
 }
 

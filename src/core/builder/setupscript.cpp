@@ -1,6 +1,7 @@
 #include "builder/setupscript.h"
 
 #include "builder/appdatabuilder.h"
+#include "builder/setupvalues.h"
 
 namespace qv {
 
@@ -50,16 +51,16 @@ SetupScript MakeSetupScript(const SetupInputs& in)
     lines.push_back("");
     lines.push_back("[Files]");
     const std::string toApp = "; DestDir: " + q + "{app}" + q;
-    lines.push_back("Source: " + q + in.appName + ".exe" + q + toApp);
+    lines.push_back("Source: " + QuotedSetupParameter(in.appName + ".exe") + toApp);
     for (const std::string& picture : in.pictureFiles)
-        lines.push_back("Source: " + q + picture + q + toApp);
-    lines.push_back("Source: " + q + (in.programFolder / "Pagewright.ocx").string() + q +
-                    "; DestDir: " + q + "{sys}" + q +
-                    "; Flags: restartreplace sharedfile regserver");
+        lines.push_back("Source: " + QuotedSetupParameter(picture) + toApp);
+    lines.push_back(
+        "Source: " + QuotedSetupParameter((in.programFolder / "Pagewright.ocx").string()) +
+        "; DestDir: " + q + "{sys}" + q + "; Flags: restartreplace sharedfile regserver");
     lines.push_back("");
     lines.push_back("[Icons]");
-    lines.push_back("Name: " + q + "{group}\\" + in.appName + q + "; Filename: " + q + "{app}\\" +
-                    in.appName + ".exe" + q);
+    lines.push_back("Name: " + QuotedSetupParameter("{group}\\" + in.appName) +
+                    "; Filename: " + QuotedSetupParameter("{app}\\" + in.appName + ".exe"));
     if (in.desktopIcon) {
         lines.push_back("");
         lines.push_back("[Tasks]");

@@ -4,6 +4,7 @@
 #include "designer/formulareferences.h"
 #include "designer/objectcreation.h"
 #include "designer/objectgeometry.h"
+#include "designer/picturefile.h"
 #include "designer/taborder.h"
 #include "document/languagetable.h"
 
@@ -383,7 +384,8 @@ void read(const RecordReader& r, Picture& o, float dx, float dy)
     r.escaped(8, o.tag);
     r.escaped(9, o.toolTipText);
     r.integer(10, o.pictureState);
-    // The image travels by its path; bytes of another picture must not come along.
+    // The image travels by its path and is read by the paste; bytes of another picture must
+    // not come along.
     o.imageBytes.reset();
     o.storedFileName.clear();
 }
@@ -597,6 +599,18 @@ Outcome pasteClipboardText(Designer& d, std::string_view text)
                 continue;
             if (*kind == ObjectKind::Title)
                 reserveSpecialTitles(e);
+            // A picture takes its image now, and only from a file a picture can be.
+            PictureFile image;
+            if (*kind == ObjectKind::Picture) {
+                std::string path;
+                r.escaped(1, path);
+                image = readPictureFile(path);
+                if (image.status == PictureFile::Status::Refused) {
+                    outcome.text += (outcome.text.empty() ? "" : "\n") +
+                                    ("A picture was not pasted: " + image.message);
+                    continue;
+                }
+            }
             visitTable(doc, *kind, [&](auto& table) {
                 using T = RecordType<decltype(table)>;
                 const int index = table.append();
@@ -607,6 +621,8 @@ Outcome pasteClipboardText(Designer& d, std::string_view text)
                 }
                 T& o = table[index];
                 read(r, o, dx, dy);
+                if constexpr (std::is_same_v<T, Picture>)
+                    o.imageBytes = image.bytes;
                 o.page = static_cast<decltype(o.page)>(doc.currentPage);
                 if constexpr (requires { o.visible; })
                     o.visible = true;

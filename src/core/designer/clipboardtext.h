@@ -30,8 +30,11 @@ std::string copySelection(Designer& d);
 // the scroll since the copy plus 10 pixels, selects exactly them (area selection, band round
 // them) and renumbers the field references of the pasted formulas. Text without the header
 // changes nothing. Records past a kind's limit are skipped (Fields with message 68);
-// unreadable values keep their defaults. Pasted Fields, Notes and Combos get the default
-// names of new objects, since their records carry none. One undo step.
+// unreadable values keep their defaults. A pasted picture reads its image file at once; a
+// picture whose file cannot be a picture (a folder, a device, 2 GB or more) is not pasted,
+// and the outcome's text says why; one whose file is missing, or whose path is not a full
+// one, is pasted without an image. Pasted Fields, Notes and Combos get
+// the default names of new objects, since their records carry none. One undo step.
 //
 // Slots the records name only by role are, in order: Field/Notes frame colour, style and
 // fill = frameBorderColor, frameStyle, frameFillColor; the Field's four further values =

@@ -1,6 +1,7 @@
 #include "document/atomicfile.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,24 +32,70 @@ bool writeAll(int fd, std::string_view bytes, int& code)
     return true;
 }
 
+// Where the bytes go: the path itself, or the regular file a link names. Only a regular file
+// is replaced; whatever else is at the path (a device, a pipe, a folder, a link that leads
+// nowhere) is refused, since a rename over it would put a plain file in its place.
+bool resolveTarget(const std::filesystem::path& path, std::filesystem::path& target,
+                   struct stat& existing, bool& exists, std::string& error)
+{
+    target = path;
+    exists = false;
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0) {
+        if (errno == ENOENT)
+            return true;
+        error = "cannot write '" + path.string() + "': " + describeErrno(errno);
+        return false;
+    }
+    if (S_ISLNK(link.st_mode)) {
+        if (::stat(path.c_str(), &existing) != 0) {
+            error = "cannot write '" + path.string() +
+                    "': it is a link to a file that does not exist (" + describeErrno(errno) + ")";
+            return false;
+        }
+        if (!S_ISREG(existing.st_mode)) {
+            error = "cannot write '" + path.string() +
+                    "': it is a link to something that is not "
+                    "a regular file";
+            return false;
+        }
+        char* resolved = ::realpath(path.c_str(), nullptr);
+        if (resolved == nullptr) {
+            error = "cannot follow the link '" + path.string() + "': " + describeErrno(errno);
+            return false;
+        }
+        target = resolved;
+        std::free(resolved);
+        exists = true;
+        return true;
+    }
+    if (S_ISDIR(link.st_mode)) {
+        error = "cannot write '" + path.string() + "': it is a folder";
+        return false;
+    }
+    if (!S_ISREG(link.st_mode)) {
+        error = "cannot write '" + path.string() +
+                "': it is not a regular file (a device, a pipe or a socket)";
+        return false;
+    }
+    existing = link;
+    exists = true;
+    return true;
+}
+
 } // namespace
 
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::string& error)
 {
-    std::error_code ec;
-    std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(target, ec)) {
-        target = std::filesystem::weakly_canonical(target, ec);
-        if (ec) {
-            error = "cannot follow the link '" + path.string() + "': " + ec.message();
-            return false;
-        }
-    }
+    std::filesystem::path target;
+    struct stat existing {};
+    bool exists = false;
+    if (!resolveTarget(path, target, existing, exists, error))
+        return false;
 
     mode_t mode = 0;
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0) {
+    if (exists) {
         mode = existing.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -70,6 +117,14 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
 
     int code = 0;
     bool ok = writeAll(fd, bytes, code);
+    // The replaced file keeps its owner where this process may give it; a user cannot
+    // hand a file to another, and then the new file stays the user's.
+    if (ok && exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
+        if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+            [[maybe_unused]] const int ignored =
+                ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+        }
+    }
     if (ok && ::fchmod(fd, mode) != 0) {
         ok = false;
         code = errno;

@@ -2,12 +2,12 @@
 
 #include "document/atomicfile.h"
 #include "document/codepage.h"
+#include "document/filebytes.h"
 #include "document/languagetable.h"
 #include "document/utf8.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
+#include <cstdint>
+#include <vector>
 
 namespace qv {
 
@@ -119,20 +119,14 @@ IniLoad readIniFile(const std::filesystem::path& path)
         }
         return result;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.error =
-            "Cannot open the initialisation file '" + path.string() + "': " + std::strerror(errno);
+    // Only the records in use are read; the rest of a long file is never touched.
+    std::vector<uint8_t> head;
+    std::string error;
+    if (!ReadFileHead(path, kStoredBytes + kMaxKeptBytes, head, error)) {
+        result.error = "Cannot read the initialisation file " + error;
         return result;
     }
-    std::string bytes;
-    bytes.resize(kStoredBytes + kMaxKeptBytes);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        result.error = "Cannot read the initialisation file '" + path.string() + "'";
-        return result;
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    const std::string bytes(head.begin(), head.end());
     result.ini = IniFile::parse(bytes, path.string(), result.warnings);
     return result;
 }

@@ -2,13 +2,10 @@
 
 #include "document/atomicfile.h"
 #include "document/codepage.h"
+#include "document/filebytes.h"
 #include "document/utf8.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace qv {
 
@@ -16,8 +13,6 @@ namespace {
 
 constexpr int kCharsetLine = LanguageTable::kEntryCount + 1;
 constexpr int kFontLine = LanguageTable::kEntryCount + 2;
-// A language file is a few kilobytes; anything far larger is not one.
-constexpr std::uintmax_t kMaxFileSize = 16u << 20;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The first `maxLines` lines of a text; CR LF, LF and a lone CR all end a line, and a last
@@ -121,22 +116,10 @@ void LanguageTable::setText(int n, std::string value)
 LanguageLoad LanguageTable::read(const std::filesystem::path& path)
 {
     LanguageLoad result;
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (!ec && size > kMaxFileSize) {
-        result.error = quoted(path.string()) + " is " + std::to_string(size) +
-                       " bytes long, too large to be a language file";
-        return result;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.error =
-            "Cannot open the language file '" + path.string() + "': " + std::strerror(errno);
-        return result;
-    }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        result.error = "Cannot read the language file '" + path.string() + "'";
+    std::string bytes;
+    std::string error;
+    if (!ReadFileBytes(path, filelimit::kLanguageFile, bytes, error)) {
+        result.error = "Cannot read the language file " + error;
         return result;
     }
     return parse(bytes, path.string());

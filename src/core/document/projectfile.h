@@ -18,9 +18,13 @@ struct ProjectReadOptions {
     std::string currentDefaultFont = "Arial";
 };
 
+// What the reader says of a file without the project signature; the windows show the
+// language table's message 229 for it.
+inline constexpr const char* kNotAProjectText = "not a project file";
+
 enum class ProjectReadError {
     None,
-    CannotOpen,  // the file cannot be read at all
+    CannotOpen,  // the file cannot be read at all (missing, no regular file, too large)
     NotAProject, // the signature is wrong (the language table's message 229)
     Unsupported, // another format version
     Damaged,     // truncated, impossible counts or values
@@ -33,6 +37,10 @@ struct ProjectReadResult {
     std::vector<std::string> warnings;
     bool ok() const { return error == ProjectReadError::None; }
 };
+
+// True when the bytes start with the project signature: a text of at least three
+// characters beginning with "Dat" or "Bus".
+bool startsWithProjectSignature(std::span<const uint8_t> bytes);
 
 // Reads a whole project into a new document. On any error the result carries no
 // document worth using and the caller keeps the one it has open.

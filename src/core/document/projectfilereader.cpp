@@ -1,3 +1,5 @@
+#include "document/filebytes.h"
+#include "document/geometryrepair.h"
 #include "document/objectlayouts.h"
 #include "document/projectfile.h"
 #include "document/recordio.h"
@@ -6,7 +8,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <system_error>
 
@@ -19,6 +20,9 @@ class UnsupportedVersion : public RecordError {
 public:
     using RecordError::RecordError;
 };
+
+// The signature's length word and its first three characters.
+constexpr size_t kSignatureHeadSize = 5;
 
 constexpr const char* kBlankTitleCaption = "This Blank Label Was Found, Just Delete Me";
 
@@ -86,10 +90,13 @@ public:
     {
         layout::picture(walker, picture, [this](ReadWalker& w, Picture& p) {
             const std::string storedName = w.reader().getStr();
-            if (!storedName.empty()) {
-                auto bytes = std::make_shared<const std::vector<uint8_t>>(w.reader().getBlob());
+            if (storedName.empty())
+                return;
+            auto bytes = std::make_shared<const std::vector<uint8_t>>(w.reader().getBlob());
+            // A name without bytes is no image; the name alone must never lead anyone to
+            // a file of that name elsewhere.
+            if (!bytes->empty())
                 place(p, storedName, bytes);
-            }
         });
     }
 
@@ -222,6 +229,18 @@ void readBody(RecordReader& reader, ProjectDocument& document, const ProjectRead
 
 } // namespace
 
+bool startsWithProjectSignature(std::span<const uint8_t> bytes)
+{
+    // A Str of at least three characters: its two length bytes, then "Dat" or "Bus".
+    if (bytes.size() < kSignatureHeadSize)
+        return false;
+    const int length = bytes[0] | (bytes[1] << 8);
+    if (length < 3 || length > 0x7FFF)
+        return false;
+    const std::string_view start(reinterpret_cast<const char*>(bytes.data()) + 2, 3);
+    return start == "Dat" || start == "Bus";
+}
+
 ProjectReadResult readProjectBytes(std::span<const uint8_t> bytes, const std::string& fileName,
                                    const ProjectReadOptions& options)
 {
@@ -231,17 +250,15 @@ ProjectReadResult readProjectBytes(std::span<const uint8_t> bytes, const std::st
         result.message = fileName + ": the file is empty, not a project file";
         return result;
     }
+    if (!startsWithProjectSignature(bytes)) {
+        result.error = ProjectReadError::NotAProject;
+        result.message = fileName + ": " + kNotAProjectText;
+        return result;
+    }
     RecordReader reader(bytes);
     try {
-        const std::string signature = reader.getRawStr();
-        if (!signature.starts_with("Dat") && !signature.starts_with("Bus")) {
-            result.error = ProjectReadError::NotAProject;
-            result.message =
-                fileName + ": not a project file (it does not start with the project signature)";
-            return result;
-        }
-        reader.setFilePos(1);
         readBody(reader, result.document, options, result.warnings);
+        repairGeometry(result.document, result.warnings);
     } catch (const RecordError& error) {
         const bool unsupported = dynamic_cast<const UnsupportedVersion*>(&error) != nullptr;
         result.error = unsupported ? ProjectReadError::Unsupported : ProjectReadError::Damaged;
@@ -256,20 +273,23 @@ ProjectReadResult readProjectBytes(std::span<const uint8_t> bytes, const std::st
 ProjectReadResult readProjectFile(const std::filesystem::path& path,
                                   const ProjectReadOptions& options)
 {
-    std::error_code ec;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(path, ec))
-        in.open(path, std::ios::binary);
+    ProjectReadResult result;
     std::vector<uint8_t> bytes;
-    if (in)
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad()) {
-        ProjectReadResult result;
+    std::string error;
+    // The signature first: a large file that is no project is never read whole.
+    if (!ReadFileHead(path, kSignatureHeadSize, bytes, error)) {
         result.error = ProjectReadError::CannotOpen;
-        result.message = path.string() + ": cannot be read";
+        result.message = error;
         return result;
     }
-    ProjectReadResult result = readProjectBytes(bytes, path.string(), options);
+    if (!bytes.empty() && !startsWithProjectSignature(bytes))
+        return readProjectBytes(bytes, path.string(), options);
+    if (!ReadFileBytes(path, filelimit::kProject, bytes, error)) {
+        result.error = ProjectReadError::CannotOpen;
+        result.message = error;
+        return result;
+    }
+    result = readProjectBytes(bytes, path.string(), options);
     if (result.ok())
         result.document.projectPath = path.string();
     return result;

@@ -1,12 +1,11 @@
 #include "document/atomicfile.h"
+#include "document/filebytes.h"
 #include "document/objectlayouts.h"
 #include "document/projectfile.h"
 #include "document/recordio.h"
 #include "document/settingslayouts.h"
 #include "reports/reportstorage.h"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace qv {
@@ -50,18 +49,6 @@ void writeFull(WriteWalker& walker, const ObjectTable<T>& table, Record record)
     }
 }
 
-std::shared_ptr<const std::vector<uint8_t>> readWholeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return nullptr;
-    auto bytes = std::make_shared<std::vector<uint8_t>>(std::istreambuf_iterator<char>(in),
-                                                        std::istreambuf_iterator<char>());
-    if (in.bad())
-        return nullptr;
-    return bytes;
-}
-
 // The image travels inside the project: the bytes read with it, or the file the user chose.
 // A file that is gone is dropped, as the user removed it.
 void writePictureImage(WriteWalker& w, const Picture& picture, std::vector<std::string>& warnings)
@@ -69,19 +56,29 @@ void writePictureImage(WriteWalker& w, const Picture& picture, std::vector<std::
     auto bytes = picture.imageBytes;
     std::string name =
         picture.storedFileName.empty() ? safeBaseName(picture.sourcePath) : picture.storedFileName;
-    if (!bytes && !picture.sourcePath.empty()) {
-        std::error_code ec;
-        if (std::filesystem::exists(picture.sourcePath, ec)) {
-            bytes = readWholeFile(picture.sourcePath);
-            if (!bytes)
-                warnings.push_back("Correct Picture File " + picture.sourcePath + " Before Saving");
-        }
+    std::error_code ec;
+    if (!bytes && !picture.sourcePath.empty() &&
+        std::filesystem::symlink_status(picture.sourcePath, ec).type() !=
+            std::filesystem::file_type::not_found) {
+        auto read = std::make_shared<std::vector<uint8_t>>();
+        std::string error;
+        // Only a file the user chose is read; a plain name would be looked for in the
+        // current folder.
+        if (!std::filesystem::path(picture.sourcePath).is_absolute())
+            error = "not a full path to a file";
+        else if (ReadFileBytes(picture.sourcePath, filelimit::kPicture, *read, error))
+            bytes = std::move(read);
+        if (!bytes)
+            warnings.push_back("Correct Picture File " + picture.sourcePath + " Before Saving (" +
+                               error + ")");
     }
-    if (!bytes)
+    // Without bytes there is no image, so no name either.
+    if (!bytes || bytes->empty())
         name.clear();
     w.str(name);
-    if (!name.empty())
-        w.writer().putBlob(bytes->data(), bytes->size());
+    if (!name.empty() && !w.writer().putBlob(bytes->data(), bytes->size()))
+        throw SaveRefused(w.context() + " holds a picture of " + std::to_string(bytes->size()) +
+                          " bytes; a project file holds pictures of less than 2 GB");
 }
 
 void writeReports(WriteWalker& w, const ProjectDocument& document, int64_t& countPos,
@@ -201,6 +198,12 @@ ProjectWriteResult encodeProject(const ProjectDocument& document, const std::str
         writer.setFilePos(end);
     } catch (const SaveRefused& refused) {
         result.message = refused.what();
+        return result;
+    }
+    if (writer.bytes().size() > filelimit::kProject.maxBytes) {
+        result.message = "the project would take " + std::to_string(writer.bytes().size()) +
+                         " bytes, more than a project file can hold (" +
+                         std::to_string(filelimit::kProject.maxBytes) + " bytes)";
         return result;
     }
     if (writer.lostCharacters())

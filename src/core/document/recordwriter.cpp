@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstring>
+#include <limits>
 
 namespace qv {
 
@@ -87,12 +88,15 @@ void RecordWriter::putBytes(const uint8_t* data, size_t size)
     filePos_ += static_cast<int64_t>(size);
 }
 
-void RecordWriter::putBlob(const uint8_t* data, size_t size)
+bool RecordWriter::putBlob(const uint8_t* data, size_t size)
 {
+    if (size > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
+        return false;
     const auto length = static_cast<int32_t>(size);
     writeAt(filePos_, &length, 4);
     filePos_ += 4;
     putBytes(data, size);
+    return true;
 }
 
 } // namespace qv

@@ -36,7 +36,9 @@ public:
     void putSingle(float value);
     void putDouble(double value);
     void putRaw1(uint8_t value);
-    void putBlob(const uint8_t* data, size_t size);
+    // Blob: 4-byte length, then the bytes. Returns false (writing nothing) when the length
+    // does not fit its 32-bit signed word.
+    [[nodiscard]] bool putBlob(const uint8_t* data, size_t size);
     void putBytes(const uint8_t* data, size_t size);
 
     // Characters that the code page could not hold were written as "?".

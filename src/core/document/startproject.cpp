@@ -49,6 +49,7 @@ StartProject openStartProject(const StartupFiles& files, const std::string& comm
         if (start.read.ok())
             return start;
         start.message = start.read.message;
+        start.namedError = start.read.error;
     }
     start.read = readProjectFile(files.defaultProject, options);
     if (!start.read.ok()) {

@@ -26,6 +26,9 @@ void createStartTemplate(StartupFiles& files, const ProjectDocument& current);
 struct StartProject {
     ProjectReadResult read;
     std::string message; // why the named project was not opened; empty when it was
+    // What was wrong with the named project (NotAProject: the language table's message
+    // 229 belongs before the message).
+    ProjectReadError namedError = ProjectReadError::None;
 };
 StartProject openStartProject(const StartupFiles& files, const std::string& commandLinePath);
 

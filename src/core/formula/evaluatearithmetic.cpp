@@ -207,30 +207,31 @@ FormulaNumber evaluateSequence(std::string_view sequence)
 
 FormulaNumber EvaluateArithmetic(std::string& expression)
 {
-    // The innermost group is the one between the first ")" and the last "(" before it.
-    // Its every occurrence is replaced by its value and the scan starts again from the
-    // beginning. No occurrence can lie before that "(" (it would hold an earlier ")"),
-    // so the text before it is unchanged and the scan resumes there with the "(" seen
-    // so far. A ")" with no "(" before it is left for the final pass to ignore.
+    // The innermost group is the one between the first ")" and the last "(" before it; it
+    // is replaced by its value, and so is every other occurrence of the same text, before
+    // the scan goes on. A later occurrence of that text holds no parenthesis inside, so
+    // it would be an innermost group when the scan reached it and would get the same
+    // value: replacing each group as the scan meets it gives the same text, in one pass.
+    // The text so far is kept in `done`, with the positions of its open "(".
+    // A ")" with no "(" before it is left for the final pass to ignore.
+    std::string done;
+    done.reserve(expression.size());
     std::vector<size_t> opens;
-    size_t i = 0;
-    while (i < expression.size()) {
-        const char c = expression[i];
+    for (const char c : expression) {
         if (c == '(') {
-            opens.push_back(i);
+            opens.push_back(done.size());
         } else if (c == ')' && !opens.empty()) {
             const size_t open = opens.back();
             opens.pop_back();
-            const std::string group = expression.substr(open, i + 1 - open);
             const std::string value =
-                evaluateSequence(std::string_view(group).substr(1, group.size() - 2)).toText();
-            expression = expression.substr(0, open) +
-                         ReplaceAll(std::string_view(expression).substr(open), group, value);
-            i = open;
+                evaluateSequence(std::string_view(done).substr(open + 1)).toText();
+            done.resize(open);
+            done += value;
             continue;
         }
-        ++i;
+        done.push_back(c);
     }
+    expression = std::move(done);
     return evaluateSequence(expression);
 }
 

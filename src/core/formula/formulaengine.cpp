@@ -16,6 +16,30 @@ namespace {
 // Fields beyond this index are never touched.
 constexpr int kMaxFields = 2000;
 constexpr int kVariableCount = 100;
+// A formula's text after its references are replaced: room for a few results of the longest
+// length, in bytes. Beyond it the text is cut, and so is the result.
+constexpr size_t kMaxWorkingText = 1u << 20;
+
+// Cuts UTF-8 text after `characters` characters (and never lets it pass four bytes a
+// character); true when it did.
+bool cutToCharacters(std::string& text, size_t characters)
+{
+    if (text.size() <= characters)
+        return false;
+    size_t count = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        if (!continuation && ++count > characters) {
+            text.resize(i);
+            return true;
+        }
+        if (i + 1 >= 4 * characters) {
+            text.resize(i + 1);
+            return true;
+        }
+    }
+    return false;
+}
 
 std::vector<std::string> splitAt(const std::string& text, char separator)
 {
@@ -185,6 +209,7 @@ void FormulaEngine::ResetState()
 
 void FormulaEngine::RecalculateForm()
 {
+    cutResults_.clear();
     if (form_.fieldCount() <= 0)
         return;
     ResetState();
@@ -211,22 +236,23 @@ void FormulaEngine::runFormula(int field, const std::string& formula)
         prepared.text = PrepareFormula(formula, counts_);
     }
     std::string t = prepared.text;
+    currentField_ = field;
 
     if (!textPath) {
         ReplaceAllInPlace(
             t, "ID:", NormaliseNumberText(std::to_string(form_.recordNumber()), locale_));
-        t = SubstituteReferences(std::move(t), 'F', 1, counts_.fields,
-                                 [this](int n) { return fieldValues_[n]; });
-        t = SubstituteReferences(std::move(t), 'C', 1, counts_.combos,
-                                 [this](int n) { return comboValues_[n]; });
+        t = substitute(std::move(t), 'F', 1, counts_.fields,
+                       [this](int n) { return fieldValues_[n]; });
+        t = substitute(std::move(t), 'C', 1, counts_.combos,
+                       [this](int n) { return comboValues_[n]; });
     } else {
-        t = SubstituteReferences(std::move(t), 'F', 1, counts_.fields,
-                                 [this](int n) { return replaced(form_.fieldText(n), ' ', '_'); });
-        t = SubstituteReferences(std::move(t), 'C', 1, counts_.combos,
-                                 [this](int n) { return replaced(form_.comboText(n), ' ', '_'); });
+        t = substitute(std::move(t), 'F', 1, counts_.fields,
+                       [this](int n) { return replaced(form_.fieldText(n), ' ', '_'); });
+        t = substitute(std::move(t), 'C', 1, counts_.combos,
+                       [this](int n) { return replaced(form_.comboText(n), ' ', '_'); });
     }
-    t = SubstituteReferences(std::move(t), 'K', 0, counts_.checkboxes - 1,
-                             [this](int n) { return checkValues_[n]; });
+    t = substitute(std::move(t), 'K', 0, counts_.checkboxes - 1,
+                   [this](int n) { return checkValues_[n]; });
 
     const ComparisonMode mode = textPath ? ComparisonMode::Text : ComparisonMode::Number;
     if (t.find('\n') != std::string::npos) {
@@ -242,7 +268,7 @@ void FormulaEngine::runFormula(int field, const std::string& formula)
     } else {
         // The text path shows the substituted text; the underscores that stood for
         // spaces of the substituted values are turned back, as an assignment would.
-        const std::string content = replaced(t, '_', ' ');
+        const std::string content = capped(replaced(t, '_', ' '), 'F', field);
         form_.setFieldText(field, content);
         fieldValues_[field] = fieldValueOfContent(field, content);
     }
@@ -262,12 +288,36 @@ void FormulaEngine::runLines(const std::string& text, ComparisonMode mode)
     }
 }
 
-void FormulaEngine::substituteVariables(std::string& text) const
+void FormulaEngine::substituteVariables(std::string& text)
 {
     if (text.find('V') == std::string::npos)
         return;
-    text = SubstituteReferences(std::move(text), 'V', 0, kVariableCount - 1,
-                                [this](int n) { return variables_[n]; });
+    text = substitute(std::move(text), 'V', 0, kVariableCount - 1,
+                      [this](int n) { return variables_[n]; });
+}
+
+std::string FormulaEngine::substitute(std::string text, char letter, int low, int high,
+                                      const std::function<std::string(int)>& value)
+{
+    bool cut = false;
+    text = SubstituteReferences(std::move(text), letter, low, high, value, kMaxWorkingText, &cut);
+    if (cut)
+        noteCut('F', currentField_);
+    return text;
+}
+
+std::string FormulaEngine::capped(std::string text, char letter, int index)
+{
+    if (cutToCharacters(text, kMaxFormulaResultLength))
+        noteCut(letter, index);
+    return text;
+}
+
+void FormulaEngine::noteCut(char letter, int index)
+{
+    const std::string name = letter + std::to_string(index);
+    if (std::find(cutResults_.begin(), cutResults_.end(), name) == cutResults_.end())
+        cutResults_.push_back(name);
 }
 
 void FormulaEngine::showComputedValue(int field, int format, const FormulaNumber& value)
@@ -493,7 +543,7 @@ void FormulaEngine::storeValue(const std::string& target, const std::string& e)
     switch (target[0]) {
     case 'm':
         if (n >= 1 && n <= counts_.notes)
-            form_.setNotesText(n, replaced(e, '_', ' '));
+            form_.setNotesText(n, capped(replaced(e, '_', ' '), 'M', n));
         break;
     case 'f':
         if (n >= 1 && n <= counts_.fields)
@@ -501,8 +551,9 @@ void FormulaEngine::storeValue(const std::string& target, const std::string& e)
         break;
     case 'c':
         if (n >= 1 && n <= counts_.combos) {
-            form_.setComboText(n, e);
-            comboValues_[n] = e;
+            const std::string text = capped(e, 'C', n);
+            form_.setComboText(n, text);
+            comboValues_[n] = text;
         }
         break;
     case 'k':
@@ -520,7 +571,7 @@ void FormulaEngine::storeValue(const std::string& target, const std::string& e)
             if (valNumber(e).compare(FormulaNumber()) > 0 && holdsAnyOf(e, "~^+*/M"))
                 variables_[n] = EvaluateArithmetic(expression).toText();
             else
-                variables_[n] = e;
+                variables_[n] = capped(e, 'V', n);
         }
         break;
     default: break;
@@ -533,7 +584,7 @@ void FormulaEngine::assignField(int field, const std::string& e)
     std::optional<std::string> text;
     std::string value;
     if (format == 0) {
-        text = replaced(e, '_', ' ');
+        text = capped(replaced(e, '_', ' '), 'F', field);
         value = *text;
     } else if (isNumberFormat(format)) {
         std::string expression = e;
@@ -556,9 +607,11 @@ void FormulaEngine::assignField(int field, const std::string& e)
     fieldValues_[field] = value;
 }
 
-void RecalculateForm(FormAccess& form, const FormulaLocale& locale)
+std::vector<std::string> RecalculateForm(FormAccess& form, const FormulaLocale& locale)
 {
-    FormulaEngine(form, locale).RecalculateForm();
+    FormulaEngine engine(form, locale);
+    engine.RecalculateForm();
+    return engine.cutResults();
 }
 
 } // namespace qv

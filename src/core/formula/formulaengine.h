@@ -7,11 +7,17 @@
 #include "prepareformula.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace qv {
+
+// The most characters a formula may put into a field, a memo, a combo box or a variable:
+// the longest text a project stores. Formulas that build texts from texts (F2 = F1F1, ...)
+// would otherwise grow without bound.
+inline constexpr size_t kMaxFormulaResultLength = 32767;
 
 // How a condition compares its two sides. A quoted operand switches a line to text.
 enum class ComparisonMode { Number, Text, Date };
@@ -26,6 +32,9 @@ public:
 
     // Recomputes every field formula in field order (the live preview's recalculation).
     void RecalculateForm();
+    // The objects ("F3", "M1", "V2") whose result the last recalculation cut to
+    // kMaxFormulaResultLength characters, in the order it happened.
+    const std::vector<std::string>& cutResults() const { return cutResults_; }
 
     // The statements of the language, exposed for their tests; they work on the state
     // that the last RecalculateForm (or ResetState) built.
@@ -41,7 +50,12 @@ public:
 private:
     void runFormula(int field, const std::string& formula);
     void runLines(const std::string& text, ComparisonMode mode);
-    void substituteVariables(std::string& text) const;
+    void substituteVariables(std::string& text);
+    std::string substitute(std::string text, char letter, int low, int high,
+                           const std::function<std::string(int)>& value);
+    // Cuts a result to kMaxFormulaResultLength characters and notes the object it goes to.
+    std::string capped(std::string text, char letter, int index);
+    void noteCut(char letter, int index);
     void showComputedValue(int field, int format, const FormulaNumber& value);
     void assignField(int field, const std::string& e);
     std::string fieldValueOfContent(int field, const std::string& content) const;
@@ -66,11 +80,14 @@ private:
         std::string text;
     };
     std::vector<PreparedFormula> prepared_; // index 0 unused
+    int currentField_ = 0;                  // the field whose formula runs
+    std::vector<std::string> cutResults_;
 };
 
-// One recalculation of the form in the given locale. A caller that recalculates again and
-// again (the canvas preview) keeps one FormulaEngine instead: it keeps the locale's
-// formatters and each field's prepared formula between recalculations.
-void RecalculateForm(FormAccess& form, const FormulaLocale& locale);
+// One recalculation of the form in the given locale; returns the objects whose results were
+// cut (see cutResults). A caller that recalculates again and again (the canvas preview)
+// keeps one FormulaEngine instead: it keeps the locale's formatters and each field's
+// prepared formula between recalculations.
+std::vector<std::string> RecalculateForm(FormAccess& form, const FormulaLocale& locale);
 
 } // namespace qv

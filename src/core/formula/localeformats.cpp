@@ -160,9 +160,11 @@ struct LocaleFormats::Impl {
     {
         auto& slot = asCurrency ? currency[decimals] : number[decimals];
         if (!slot) {
+            // A value that rounds to zero shows no sign: "-0.00" is not an amount.
             icu::number::LocalizedNumberFormatter formatter =
-                icu::number::NumberFormatter::withLocale(icuLocale).precision(
-                    icu::number::Precision::fixedFraction(decimals));
+                icu::number::NumberFormatter::withLocale(icuLocale)
+                    .precision(icu::number::Precision::fixedFraction(decimals))
+                    .sign(UNUM_SIGN_NEGATIVE);
             if (asCurrency) {
                 UErrorCode status = U_ZERO_ERROR;
                 char16_t code[4] = {};

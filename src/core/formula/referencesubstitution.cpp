@@ -53,7 +53,8 @@ void sortUnique(std::vector<int>& values)
 // the letter. Each reference then takes its longest index in range, which is the one the
 // highest-first order reaches first. nullopt when the pass cannot be used.
 std::optional<std::string> substituteInOnePass(const std::string& text, char letter, int low,
-                                               int high, const ReferenceValue& value)
+                                               int high, const ReferenceValue& value,
+                                               size_t maxLength)
 {
     struct Reference {
         size_t at;
@@ -105,6 +106,8 @@ std::optional<std::string> substituteInOnePass(const std::string& text, char let
         result.append(text, from, reference.at - from);
         result += known->second;
         from = reference.at + reference.length;
+        if (result.size() > maxLength)
+            return result;
     }
     result.append(text, from, std::string::npos);
     return result;
@@ -112,14 +115,29 @@ std::optional<std::string> substituteInOnePass(const std::string& text, char let
 
 } // namespace
 
+namespace {
+
+std::string cutTo(std::string text, size_t maxLength, bool* cut)
+{
+    if (text.size() > maxLength) {
+        text.resize(maxLength);
+        if (cut)
+            *cut = true;
+    }
+    return text;
+}
+
+} // namespace
+
 std::string SubstituteReferences(std::string text, char letter, int low, int high,
-                                 const ReferenceValue& value)
+                                 const ReferenceValue& value, size_t maxLength, bool* cut)
 {
     std::string result(std::move(text));
     if (high < low || result.find(letter) == std::string::npos)
-        return result;
-    if (std::optional<std::string> replaced = substituteInOnePass(result, letter, low, high, value))
-        return std::move(*replaced);
+        return cutTo(std::move(result), maxLength, cut);
+    if (std::optional<std::string> replaced =
+            substituteInOnePass(result, letter, low, high, value, maxLength))
+        return cutTo(std::move(*replaced), maxLength, cut);
     std::vector<int> candidates;
     collectCandidates(result, letter, low, static_cast<long long>(high) + 1, candidates);
     sortUnique(candidates);
@@ -146,6 +164,8 @@ std::string SubstituteReferences(std::string text, char letter, int low, int hig
             next.append(result, from, at - from);
             next += replacement;
             from = at + token.size();
+            if (next.size() > maxLength)
+                return cutTo(std::move(next), maxLength, cut);
         }
         next.append(result, from, std::string::npos);
         result = std::move(next);
@@ -155,7 +175,7 @@ std::string SubstituteReferences(std::string text, char letter, int low, int hig
             sortUnique(candidates);
         }
     }
-    return result;
+    return cutTo(std::move(result), maxLength, cut);
 }
 
 std::string SubstituteReferencesLiteral(std::string_view text, char letter, int low, int high,

@@ -15,8 +15,11 @@ using ReferenceValue = std::function<std::string(int index)>;
 // reference that appears only through an earlier replacement (inside a value, or where a
 // value meets the text around it) is replaced if its index comes later in the order.
 // Cost follows the text, not the range: only indices present in the text are visited.
+// A result longer than `maxLength` bytes is cut there and `*cut` set: values that contain
+// one another cannot grow a text without bound.
 std::string SubstituteReferences(std::string text, char letter, int low, int high,
-                                 const ReferenceValue& value);
+                                 const ReferenceValue& value, size_t maxLength = std::string::npos,
+                                 bool* cut = nullptr);
 
 // The same by one replace-all per index from `high` down to `low`; the reference for
 // checking the fast version.

@@ -167,8 +167,14 @@ DesignerSession startDesigner(const QString& appFolder, const QString& projectPa
     const QString named =
         projectPath.isEmpty() ? QString() : QFileInfo(projectPath).absoluteFilePath();
     StartProject start = openStartProject(session.files, named.toStdString());
-    if (!start.message.empty())
-        session.messages.append(QString::fromStdString(start.message));
+    if (!start.message.empty()) {
+        QString message = QString::fromStdString(start.message);
+        if (start.namedError == ProjectReadError::NotAProject)
+            message.prepend(
+                session.text(text::NotAProjectFile, "This file is not a project file.") +
+                QLatin1Char('\n'));
+        session.messages.append(message);
+    }
     addMessages(session.messages, start.read.warnings);
     session.document = std::move(start.read.document);
     if (!named.isEmpty() && start.message.empty())

@@ -4,11 +4,17 @@
 
 #include "designer/designerfixture.h"
 
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace qv {
 namespace {
 
 using test::addField;
 using test::addObject;
+namespace fs = std::filesystem;
 
 // One object of every kind with texts that hold commas and line breaks.
 ProjectDocument everyKind()
@@ -181,6 +187,54 @@ TEST(ClipboardTest, PasteStopsAtTheLimits)
     EXPECT_EQ(doc.fields.highWater(), 2000);
     EXPECT_EQ(doc.notes.highWater(), 500);
     EXPECT_EQ(doc.lines.highWater(), 0);
+}
+
+// A pasted picture takes its image from its file at once, and only from a file that can be
+// a picture: what names a folder, a pipe, a device or 2 GB and more is not pasted.
+TEST(ClipboardTest, PastedPictureReadsItsFileAndRefusesWhatCannotBeOne)
+{
+    const fs::path scratch =
+        fs::temp_directory_path() / ("qv-paste-picture-" + std::to_string(::getpid()));
+    fs::create_directories(scratch);
+    std::ofstream(scratch / "logo.png", std::ios::binary) << "PNGDATA";
+    ASSERT_EQ(::mkfifo((scratch / "pipe.png").c_str(), 0600), 0);
+    {
+        std::ofstream(scratch / "huge.png");
+        fs::resize_file(scratch / "huge.png", 2ull << 30);
+    }
+    struct Case {
+        std::string path;
+        bool pasted;
+        const char* image; // nullptr: no image
+    };
+    const Case cases[] = {
+        {(scratch / "logo.png").string(), true, "PNGDATA"},
+        {(scratch / "gone.png").string(), true, nullptr},
+        {"logo.png", true, nullptr}, // no full path: nothing of the current folder
+        {scratch.string(), false, nullptr},
+        {(scratch / "pipe.png").string(), false, nullptr},
+        {"/dev/zero", false, nullptr},
+        {(scratch / "huge.png").string(), false, nullptr},
+    };
+    for (const Case& c : cases) {
+        ProjectDocument doc;
+        Designer d(doc);
+        const Outcome out = pasteClipboardText(
+            d, "~Vennrask1.0\r\nPicture," + c.path + ",10,10,50,50,0,True,,,0\r\nLine,1,2,3,4\r\n");
+        EXPECT_TRUE(out.done) << c.path;
+        EXPECT_EQ(doc.lines.highWater(), 0) << c.path << ": the rest of the paste goes on";
+        EXPECT_EQ(doc.pictures.highWater(), c.pasted ? 0 : -1) << c.path;
+        if (!c.pasted) {
+            EXPECT_NE(out.text.find(c.path), std::string::npos) << out.text;
+            continue;
+        }
+        const auto& bytes = doc.pictures[0].imageBytes;
+        if (c.image)
+            EXPECT_EQ(bytes ? std::string(bytes->begin(), bytes->end()) : "", c.image);
+        else
+            EXPECT_FALSE(bytes) << c.path;
+    }
+    fs::remove_all(scratch);
 }
 
 } // namespace

@@ -155,3 +155,56 @@ TEST(NormaliseNumberText, RemovesLocaleSeparators)
 }
 
 } // namespace
+
+namespace {
+
+// The grouping pass as the language describes it: the innermost group (between the first
+// ")" and the last "(" before it) and every other occurrence of its text are replaced by
+// its value, and the scan starts again. The evaluator does the same in one pass.
+std::string groupedLiterally(std::string text)
+{
+    for (;;) {
+        const size_t close = text.find(')');
+        if (close == std::string::npos)
+            break;
+        const size_t open = text.rfind('(', close);
+        if (open == std::string::npos) {
+            text[close] = '\x01'; // no "(" before it: left for the final pass, like any letter
+            continue;
+        }
+        const std::string group = text.substr(open, close + 1 - open);
+        std::string inner = group.substr(1, group.size() - 2);
+        const std::string value = qv::EvaluateArithmetic(inner).toText();
+        std::string rest = text.substr(open);
+        for (size_t at = rest.find(group); at != std::string::npos;
+             at = rest.find(group, at + value.size()))
+            rest.replace(at, group.size(), value);
+        text = text.substr(0, open) + rest;
+    }
+    for (char& c : text) {
+        if (c == '\x01')
+            c = ')';
+    }
+    return text;
+}
+
+TEST(EvaluateArithmetic, GroupsInOnePassAsTheRepeatedScanDoes)
+{
+    std::mt19937 random(20260506);
+    const std::string pieces[] = {"(", ")", "(", ")", "1", "2.5", "+",
+                                  "~", "*", "/", "3", "S", "R"};
+    for (int n = 0; n < 3000; ++n) {
+        std::string expression;
+        const int length = static_cast<int>(random() % 24);
+        for (int i = 0; i < length; ++i)
+            expression += pieces[random() % std::size(pieces)];
+        std::string text = expression;
+        const std::string value = qv::EvaluateArithmetic(text).toText();
+        const std::string grouped = groupedLiterally(expression);
+        EXPECT_EQ(text, grouped) << expression;
+        std::string again = grouped;
+        EXPECT_EQ(value, qv::EvaluateArithmetic(again).toText()) << expression;
+    }
+}
+
+} // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using Field = qv::MemoryForm::Field;
@@ -231,6 +233,57 @@ TEST(RecalculateForm, EmptyFormAndFieldsBeyondTheLimit)
     big.fields[2000].formula = "5";
     qv::RecalculateForm(big, us());
     EXPECT_EQ(big.fields[2000].text, "1");
+}
+
+} // namespace
+
+namespace {
+
+// Formulas that build texts from texts: whatever they make is cut to the longest text a
+// project holds, and the recalculation names every object it cut.
+TEST(RecalculateForm, TextsThatDoubleAreCutAndNamed)
+{
+    qv::MemoryForm form;
+    form.fields.emplace_back("abcdefgh", 0);
+    for (int i = 2; i <= 40; ++i) {
+        const std::string previous = "F" + std::to_string(i - 1);
+        form.fields.emplace_back("", 0, 0, previous + previous);
+    }
+    std::string lines = "V1=F1";
+    for (int v = 2; v <= 30; ++v)
+        lines += "\r\nV" + std::to_string(v) + "=V" + std::to_string(v - 1) + "V" +
+                 std::to_string(v - 1);
+    lines += "\r\nM1=V30V30 C1=V30V30";
+    form.fields.emplace_back("", 0, 0, lines);
+    form.notes = {""};
+    form.combos = {""};
+
+    const std::vector<std::string> cut = qv::RecalculateForm(form, us());
+    EXPECT_EQ(form.fields[11].text.size(), 16384u) << "F12 is not cut";
+    EXPECT_EQ(form.fields[12].text.size(), qv::kMaxFormulaResultLength);
+    EXPECT_EQ(form.fields[39].text, form.fields[12].text);
+    EXPECT_EQ(form.notes[0].size(), qv::kMaxFormulaResultLength);
+    EXPECT_EQ(form.combos[0].size(), qv::kMaxFormulaResultLength);
+    ASSERT_GE(cut.size(), 3u);
+    EXPECT_EQ(cut.front(), "F13");
+    for (const char* name : {"F40", "V13", "M1", "C1"})
+        EXPECT_NE(std::find(cut.begin(), cut.end(), name), cut.end()) << name;
+}
+
+TEST(RecalculateForm, CutCountsCharactersAndKeepsThemWhole)
+{
+    qv::MemoryForm form;
+    const std::string euro = "\xE2\x82\xAC"; // three bytes, one character
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += euro;
+    form.fields.emplace_back(text, 0);
+    form.fields.emplace_back("", 0, 0, "F1F1");
+    const std::vector<std::string> cut = qv::RecalculateForm(form, us());
+    EXPECT_EQ(form.fields[1].text.size(), 3 * qv::kMaxFormulaResultLength);
+    EXPECT_EQ(cut, std::vector<std::string>{"F2"});
+    form.fields[1].formula = "F1";
+    EXPECT_TRUE(qv::RecalculateForm(form, us()).empty());
 }
 
 } // namespace
