@@ -271,7 +271,7 @@ std::string record(const Checkbox& o)
 {
     RecordWriter w("Checkbox");
     w.twips(o.left).twips(o.top).escaped(o.tag).escaped(o.toolTipText).integer(o.printon);
-    w.integer(o.lockEnabled).integer(o.noSearch).integer(o.foreStyle).integer(o.optionBx);
+    w.integer(o.lockEnabled).integer(o.noChart).integer(o.foreStyle).integer(o.optionBx);
     w.integer(o.borderStyle);
     return w.finish();
 }
@@ -396,7 +396,7 @@ void read(const RecordReader& r, Checkbox& o, float dx, float dy)
     r.escaped(4, o.toolTipText);
     r.integer(5, o.printon);
     r.integer(6, o.lockEnabled);
-    r.integer(7, o.noSearch);
+    r.integer(7, o.noChart);
     r.integer(8, o.foreStyle);
     r.integer(9, o.optionBx);
     r.integer(10, o.borderStyle);

@@ -37,8 +37,9 @@ std::string copySelection(Designer& d);
 // fill = frameBorderColor, frameStyle, frameFillColor; the Field's four further values =
 // noDefaultDate, dateOffsetDays, caseRule, fieldFormat; the Notes print flag = notesState;
 // Combo 5-6 = border, backStyle, 7-8 = fontName, fontSize, 11-15 = foreColor, backColor,
-// textCase, maxLength, comboOption; Checkbox 7-10 = noSearch, foreStyle, optionBx,
-// borderStyle; Button 5 = fontName, 6-8 = backColor, renderColor, fontSize, 13 = actionCode;
+// textCase, maxLength, comboOption; Checkbox 7-10 = noChart, foreStyle, optionBx,
+// borderStyle; Button 5 = fontName (the record's second text), 6-8 = backColor,
+// renderColor, fontSize, 13 = actionCode;
 // Picture 1 = sourcePath. A combo's list of N items is written as N + 1 entries (the last
 // empty) and read back as N items.
 Outcome pasteClipboardText(Designer& d, std::string_view text);

@@ -161,7 +161,7 @@ struct Checkbox {
     bool visible = true;
     uint8_t printon = 1;
     uint8_t lockEnabled = 0;
-    uint8_t noSearch = 0;
+    uint8_t noChart = 0;   // the field can be charted
     int16_t foreStyle = 0; // picture set of the boxes
     float top = 0;
     float left = 0;
@@ -202,17 +202,17 @@ struct Line {
 
 struct Button {
     int16_t page = 0;
-    std::string fontName = "Arial";
-    std::string tag;
     std::string caption;
+    std::string tag;
+    std::string fontName = "Arial"; // the record's second text slot
     std::string toolTipText;
     int32_t backColor = 0xC0E0FF;
-    int32_t renderColor = 0xC0C0C0;
+    int32_t fontSize = 9;
     float top = 0;
     float left = 0;
     float width = 1200;
     float height = 375;
-    int32_t fontSize = 9;
+    int32_t renderColor = 0xC0C0C0;
     int32_t border = 0;
     int16_t tabOrder = 0;
     std::string buttonAction; // the script or action text
