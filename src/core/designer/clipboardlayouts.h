@@ -129,10 +129,10 @@ template <class W, class C> void combo(W& w, C& o)
 
 // Field and Notes share one record: the frame, the text box, then the font and box values.
 // Pasting puts the box inside the frame first, so that a record with the frame and no box
-// still gives a box; the box fields then place it exactly.
+// still gives a box; the box fields then place it exactly, and the frame keeps its size.
 template <class W, class T> void boxedField(W& w, T& o)
 {
-    PixelRect frame = frameRect(recordRect(o));
+    PixelRect frame = frameRect(o);
     w.pixelX(frame.left);
     w.pixelY(frame.top);
     w.pixels(frame.width);
@@ -149,6 +149,11 @@ template <class W, class T> void boxedField(W& w, T& o)
     w.y(o.top);
     w.size(o.width);
     w.size(o.height);
+    if constexpr (W::kReading) {
+        const PixelRect box = recordRect(o);
+        o.frameExtraWidth = std::max(0.0f, frame.width - box.width);
+        o.frameExtraHeight = std::max(0.0f, frame.height - box.height);
+    }
     if constexpr (std::is_same_v<std::remove_const_t<T>, Field>) {
         w.integer(o.alignment);
     } else {

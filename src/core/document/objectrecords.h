@@ -60,6 +60,11 @@ struct Field {
     // Border style of the frame around the text box (the panel's BF). Not stored in the
     // project file; the object clipboard carries it.
     int32_t frameStyle = 1;
+    // How much wider and taller the frame is than the text box, in pixels (its corner is
+    // always 3 pixels up and left of the box's). Not stored in the project file, where every
+    // frame fits its box with 6; the object clipboard carries the frame.
+    float frameExtraWidth = 6;
+    float frameExtraHeight = 6;
     int16_t alignment = 0;
     std::string toolTipText;
     int16_t dateOffsetDays = 0;
@@ -97,6 +102,9 @@ struct Notes {
     // Border style of the frame around the text box (the panel's BF). Not stored in the
     // project file; the object clipboard carries it.
     int32_t frameStyle = 1;
+    // As for Field.
+    float frameExtraWidth = 6;
+    float frameExtraHeight = 6;
     std::string toolTipText;
 
     bool framed() const { return appearance == 0 && borderStyle == 0; }
