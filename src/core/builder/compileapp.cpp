@@ -157,9 +157,10 @@ bool ValidAppName(const std::string& name, std::string& why)
 BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
 {
     BuildResult result;
-    auto progress = [&](const std::string& caption, double done) {
+    // The captions are the language's: the build's own text, then its setup steps.
+    auto progress = [&](int text, double done) {
         if (options.progress)
-            options.progress(caption, done);
+            options.progress(options.language.text(text), done);
     };
     const std::string& appName = options.appName;
     const AppSettings& settings = document.settings;
@@ -172,7 +173,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
     }
     if (!ValidAppName(appName, result.message))
         return result;
-    progress("Preparing", 0);
+    progress(text::CreatingApplication, 0);
     PrepareDocumentForBuild(document);
 
     std::vector<uint8_t> image = options.runtimeImage;
@@ -196,7 +197,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
         executable = WriteAppFile(
             std::move(image), build.data,
             [&](int section) {
-                progress("Writing the application data",
+                progress(text::CreatingApplication,
                          0.1 + 0.7 * section / static_cast<double>(kBlockSectionCount));
             },
             &result.warnings);
@@ -241,7 +242,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
     fs::permissions(exePath, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
                     fs::perm_options::add, error);
     result.executable = exePath;
-    progress("Copying pictures", 0.85);
+    progress(text::CreatingApplication, 0.85);
 
     if (settings.toolBoxField != 0) {
         const fs::path images = folder / "Images";
@@ -279,7 +280,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
 
     if (options.createSetup) {
         result.setupRequested = true;
-        progress("Writing the setup script", 0.9);
+        progress(text::WriteSetupScript, 0.9);
         SetupInputs in;
         in.appName = appName;
         auto& c = document.settings.versionTexts;
@@ -331,7 +332,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
                                       compiler.string() + " is not there; the application " +
                                       "and its setup script are kept");
         } else {
-            progress("Making the installer", 0.95);
+            progress(text::CompileSetup, 0.95);
             if (options.runAndWait)
                 options.runAndWait(compiler, appName + ".iss", folder);
             if (!fs::is_regular_file(installer, error)) {
@@ -352,7 +353,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
             }
         }
     }
-    progress("", 1);
+    progress(0, 1);
     result.ok = true;
     return result;
 }
