@@ -29,10 +29,11 @@ fs::path programFolder()
     return fs::path(QV_SOURCE_DATA_DIR);
 }
 
-std::string languageText(int number)
+// The shipped English texts; an empty table when the file cannot be read.
+LanguageTable englishTexts()
 {
-    const LanguageLoad load = LanguageTable::read(programFolder() / "Languages" / "English.txt");
-    return load.table ? load.table->text(number) : std::string();
+    LanguageLoad load = LanguageTable::read(programFolder() / "Languages" / "English.txt");
+    return load.table ? std::move(*load.table) : LanguageTable();
 }
 
 // Starts `program` with one argument in `folder` and waits for it to end. A program that
@@ -74,6 +75,7 @@ int runBuild(const std::vector<std::string>& args)
     options.createSetup = hasFlag(args, "--setup");
     options.programFolder = programFolder();
     options.runAndWait = &runAndWait;
+    options.language = englishTexts();
 
     std::error_code error;
     if (!fs::is_directory(options.parentFolder, error))
@@ -114,7 +116,7 @@ int runBuild(const std::vector<std::string>& args)
     if (!result.ok) {
         std::string message = result.message;
         if (result.messageNumber != 0) {
-            const std::string text = languageText(result.messageNumber);
+            const std::string& text = options.language.text(result.messageNumber);
             if (!text.empty())
                 message = text;
         }

@@ -255,9 +255,9 @@ template <class W, class C> void checkbox(W& w, C& c)
 {
     w.byte(c.checkState);
     w.integer(c.page);
-    w.byte(c.noSearch);
-    w.byte(c.lockEnabled);
     w.byte(c.printon);
+    w.byte(c.lockEnabled);
+    w.byte(c.noChart);
     w.single(c.top);
     w.single(c.left);
     w.keyStr(c.toolTipText);

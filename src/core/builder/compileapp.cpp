@@ -152,7 +152,7 @@ void makeInstaller(const SetupInputs& in, const BuildOptions& options, BuildResu
         return;
     }
     if (options.progress)
-        options.progress("Making the installer", 0.95);
+        options.progress(options.language.text(text::CompileSetup), 0.95);
     if (options.runAndWait)
         options.runAndWait(compiler, in.appName + ".iss", folder);
     if (!fs::is_regular_file(installer, error)) {
@@ -221,9 +221,10 @@ bool ValidAppName(const std::string& name, std::string& why)
 BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
 {
     BuildResult result;
-    auto progress = [&](const std::string& caption, double done) {
+    // The captions are the language's: the build's own text, then its setup steps.
+    auto progress = [&](int text, double done) {
         if (options.progress)
-            options.progress(caption, done);
+            options.progress(options.language.text(text), done);
     };
     const std::string& appName = options.appName;
     const AppSettings& settings = document.settings;
@@ -252,7 +253,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
         if (!CheckSetupValues(values, result.message))
             return result;
     }
-    progress("Preparing", 0);
+    progress(text::CreatingApplication, 0);
     PrepareDocumentForBuild(document);
 
     std::vector<uint8_t> image = options.runtimeImage;
@@ -278,7 +279,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
         executable = WriteAppFile(
             std::move(image), build.data,
             [&](int section) {
-                progress("Writing the application data",
+                progress(text::CreatingApplication,
                          0.1 + 0.7 * section / static_cast<double>(kBlockSectionCount));
             },
             &result.warnings);
@@ -298,7 +299,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
     if (!output.write(exeName, executable.data(), executable.size(), result.message))
         return result;
     output.makeExecutable(exeName);
-    progress("Copying pictures", 0.85);
+    progress(text::CreatingApplication, 0.85);
     if (!writeProgramImages(output, document, options, result))
         return result;
     std::vector<std::string> pictureNames;
@@ -311,7 +312,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
     SetupInputs setup;
     if (options.createSetup) {
         result.setupRequested = true;
-        progress("Writing the setup script", 0.9);
+        progress(text::WriteSetupScript, 0.9);
         setup = setupInputs(document, appName, pictureNames, folder, options.programFolder);
         ApplySetupDefaults(setup);
         document.settings.versionTexts[4] = setup.productName;
@@ -338,7 +339,7 @@ BuildResult CompileApp(ProjectDocument& document, const BuildOptions& options)
         result.setupScript = folder / (appName + ".iss");
         makeInstaller(setup, options, result);
     }
-    progress("", 1);
+    progress(0, 1);
     result.ok = true;
     return result;
 }

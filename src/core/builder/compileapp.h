@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builder/builddate.h"
+#include "document/languagetable.h"
 #include "document/projectdocument.h"
 
 #include <filesystem>
@@ -22,8 +23,10 @@ struct BuildOptions {
     // "Pagewright.ocx" are looked for here.
     std::filesystem::path programFolder;
     CivilDate buildDate = TodayLocal();
-    // Called with a caption and the fraction done (0..1) as the build goes on.
+    // Called with a caption and the fraction done (0..1) as the build goes on; the captions
+    // are texts of `language` (an empty one when the build is done).
     std::function<void(const std::string& caption, double done)> progress;
+    LanguageTable language;
     // Runs a program with one argument in a folder and waits for it to end. The argument is
     // passed as it is (a list of arguments needs no quoting).
     std::function<void(const std::filesystem::path& program, const std::string& argument,

@@ -2,12 +2,13 @@
 
 #include "builder/appdatabuilder.h"
 #include "builder/setupvalues.h"
+#include "document/utf8.h"
 
 namespace qv {
 
 void ApplySetupDefaults(SetupInputs& inputs)
 {
-    if (inputs.productName.size() < 3)
+    if (utf8Length(inputs.productName) < 3)
         inputs.productName = inputs.appName;
     if (LeadingNumber(inputs.version) == 0)
         inputs.version = "1";
@@ -34,11 +35,11 @@ SetupScript MakeSetupScript(const SetupInputs& in)
     lines.push_back("DefaultDirName={pf}\\" + in.appName);
     lines.push_back("DefaultGroupName=" + in.productName);
     lines.push_back("UninstallDisplayIcon={app}\\" + in.appName + ".exe");
-    if (in.licenceText.size() > kSetupTextMinimum) {
+    if (utf8Length(in.licenceText) > kSetupTextMinimum) {
         lines.push_back(std::string("LicenseFile=") + kLicenceFileName);
         script.writesLicence = true;
     }
-    if (in.readmeText.size() > kSetupTextMinimum) {
+    if (utf8Length(in.readmeText) > kSetupTextMinimum) {
         lines.push_back(std::string("InfoBeforeFile=") + kReadmeFileName);
         script.writesReadme = true;
     }

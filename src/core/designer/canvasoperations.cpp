@@ -79,8 +79,11 @@ void resizeObject(Designer& d, ObjectRef ref, ResizeZone zone, float x, float y)
                 const PixelRect r = recordRect(o);
                 if (ref.kind == ObjectKind::Field) {
                     // A field grows in width only; its frame follows (width + 6).
-                    if (zone != ResizeZone::Bottom)
+                    if (zone != ResizeZone::Bottom) {
                         setRecordSize(o, x, r.height);
+                        if constexpr (requires { o.frameExtraWidth; })
+                            o.frameExtraWidth = 2 * kFrameInset;
+                    }
                     return;
                 }
                 if (zone == ResizeZone::Corner)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designer/clipboardwalker.h"
 #include "designer/designer.h"
 
 #include <string>
@@ -11,10 +12,6 @@ namespace qv {
 // The designer's object clipboard: plain text, CR LF lines, headed by this line; one
 // record of comma-separated fields per object, positions in canvas pixels.
 inline constexpr std::string_view kClipboardHeader = "~Vennrask1.0";
-
-// "," -> "/~/", then CR LF -> "&_&"; and back in the same order.
-std::string escapeClipboardText(std::string_view text);
-std::string unescapeClipboardText(std::string_view text);
 
 // The record line of one object, ending in CR LF; empty for an object that does not exist.
 std::string clipboardRecord(const ProjectDocument& document, ObjectRef ref);
@@ -33,17 +30,9 @@ std::string copySelection(Designer& d);
 // unreadable values keep their defaults. A pasted picture reads its image file at once; a
 // picture whose file cannot be a picture (a folder, a device, 2 GB or more) is not pasted,
 // and the outcome's text says why; one whose file is missing, or whose path is not a full
-// one, is pasted without an image. Pasted Fields, Notes and Combos get
-// the default names of new objects, since their records carry none. One undo step.
-//
-// Slots the records name only by role are, in order: Field/Notes frame colour, style and
-// fill = frameBorderColor, frameStyle, frameFillColor; the Field's four further values =
-// noDefaultDate, dateOffsetDays, caseRule, fieldFormat; the Notes print flag = notesState;
-// Combo 5-6 = border, backStyle, 7-8 = fontName, fontSize, 11-15 = foreColor, backColor,
-// textCase, maxLength, comboOption; Checkbox 7-10 = noSearch, foreStyle, optionBx,
-// borderStyle; Button 5 = fontName, 6-8 = backColor, renderColor, fontSize, 13 = actionCode;
-// Picture 1 = sourcePath. A combo's list of N items is written as N + 1 entries (the last
-// empty) and read back as N items.
+// one, is pasted without an image. Pasted Fields, Notes and Combos get the default names
+// of new objects, since their records carry none. One undo step. The records are laid out
+// in clipboardlayouts.h.
 Outcome pasteClipboardText(Designer& d, std::string_view text);
 
 } // namespace qv

@@ -4,6 +4,8 @@
 #include "designer/objectref.h"
 #include "document/units.h"
 
+#include <algorithm>
+
 namespace qv {
 
 // A rectangle on the canvas, in pixels.
@@ -94,11 +96,44 @@ inline bool objectExists(const ProjectDocument& d, ObjectRef ref)
     });
 }
 
-// The frame around a Field's or Notes' text box.
-inline PixelRect frameRect(const PixelRect& box)
+// The frame around a Field's or Notes' text box: its corner 3 pixels up and left of the
+// box's, its size the box's plus what the object keeps (6 and 6 unless a position box set
+// the frame apart).
+template <class T> PixelRect frameRect(const T& o)
 {
-    return {box.left - kFrameInset, box.top - kFrameInset, box.width + 2 * kFrameInset,
-            box.height + 2 * kFrameInset};
+    const PixelRect box = recordRect(o);
+    return {box.left - kFrameInset, box.top - kFrameInset, box.width + o.frameExtraWidth,
+            box.height + o.frameExtraHeight};
+}
+
+// Fits a Field's or Notes' frame to its text box again: 3 pixels out on every side.
+template <class T> void refitFrame(T& o)
+{
+    o.frameExtraWidth = 2 * kFrameInset;
+    o.frameExtraHeight = 2 * kFrameInset;
+}
+
+// How a combo sits inside its frame: its corner `inset` pixels in from the frame's and its
+// width `shrink` pixels less. A frame style above 5 draws a wider border.
+struct ComboFit {
+    float inset;
+    float shrink;
+};
+inline ComboFit comboFit(int32_t frameStyle)
+{
+    return frameStyle > 5 ? ComboFit{3, 6} : ComboFit{1, 2};
+}
+
+// BF on a combo: the frame stays where it is and the combo is fitted into it again by the
+// new style.
+inline void setComboFrameStyle(Combo& c, int32_t style)
+{
+    const ComboFit from = comboFit(c.border);
+    const ComboFit to = comboFit(style);
+    c.left += pixelsToTwips(to.inset - from.inset);
+    c.top += pixelsToTwips(to.inset - from.inset);
+    c.width = std::max(0.0f, c.width + pixelsToTwips(from.shrink - to.shrink));
+    c.border = style;
 }
 
 } // namespace qv

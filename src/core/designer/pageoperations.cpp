@@ -75,15 +75,14 @@ bool setInputFlag(Designer& d, InputFlag flag, bool value)
     d.change("Input Flag", [&](DocumentEdit& e) {
         for (const ObjectRef& ref : targets) {
             e.touchObject(ref, [&](auto& o) {
-                using T = std::decay_t<decltype(o)>;
                 if (flag == InputFlag::LockEnabled) {
                     if constexpr (requires { o.lockEnabled; })
                         o.lockEnabled = static_cast<decltype(o.lockEnabled)>(value);
                 } else if (flag == InputFlag::NoSearch) {
-                    if constexpr (requires { o.noSearch; } && !std::is_same_v<T, Checkbox>)
+                    if constexpr (requires { o.noSearch; })
                         o.noSearch = static_cast<decltype(o.noSearch)>(value);
                 } else if constexpr (requires { o.noChart; }) {
-                    o.noChart = value;
+                    o.noChart = static_cast<decltype(o.noChart)>(value);
                 }
             });
         }

@@ -21,7 +21,7 @@ bool toggleLock(Designer& d);
 enum class InputFlag { LockEnabled, NoSearch, NoChart };
 // LockEnabled / NOsearch / NoChart: writes 0 or 1 into the flag of every target object that
 // has it (Field, Notes, Combo, Checkbox for the lock; Field, Notes, Combo for searching;
-// Combo for charting, the only kind whose record holds that flag).
+// Combo and Checkbox for charting, the kinds whose records hold that flag).
 bool setInputFlag(Designer& d, InputFlag flag, bool value);
 // Text4: the order number of the selected input object (the text read as a 16-bit number).
 bool setOrderNumber(Designer& d, const std::string& text);

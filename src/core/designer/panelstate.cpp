@@ -53,7 +53,7 @@ std::optional<PanelState> panelState(const ProjectDocument& d, ObjectRef ref)
         p.allPages = pageOf(o) == kAllPages;
         if constexpr (requires { o.lockEnabled; })
             p.lockEnabled = o.lockEnabled != 0;
-        if constexpr (requires { o.noSearch; } && !std::is_same_v<T, Checkbox>)
+        if constexpr (requires { o.noSearch; })
             p.noSearch = o.noSearch != 0;
         if constexpr (requires { o.noChart; })
             p.noChart = o.noChart != 0;

@@ -85,26 +85,29 @@ bool applyPositionBox(Designer& d, PositionBox box, const std::string& text)
             switch (box) {
             case PositionBox::Left: o.left = pixelsToTwips(v + kFrameInset); break;
             case PositionBox::Top: o.top = pixelsToTwips(v + kFrameInset); break;
-            case PositionBox::Width:
-                if (isField)
-                    o.width = pixelsToTwips(std::max(v, 16.0f) - 6);
-                else
-                    o.width = pixelsToTwips((v < 20 ? 30 : v) - 4);
+            case PositionBox::Width: {
+                // The typed width is the frame's; the text box is narrower by a margin
+                // that differs between the two kinds.
+                const float frame = isField ? std::max(v, 16.0f) : (v < 20 ? 30 : v);
+                o.frameExtraWidth = isField ? 6.0f : 4.0f;
+                o.width = pixelsToTwips(frame - o.frameExtraWidth);
                 break;
+            }
             case PositionBox::Height:
                 if (isField)
                     return false; // a field's height follows its font
-                o.height = pixelsToTwips(std::max(v, 24.0f) - 2);
+                o.frameExtraHeight = 2;
+                o.height = pixelsToTwips(std::max(v, 24.0f) - o.frameExtraHeight);
                 break;
             }
             return true;
         } else if constexpr (std::is_same_v<T, Combo>) {
-            const float inset = o.border > 5 ? 3.0f : 1.0f;
+            const ComboFit fit = comboFit(o.border);
             switch (box) {
-            case PositionBox::Left: o.left = pixelsToTwips(v + inset); break;
-            case PositionBox::Top: o.top = pixelsToTwips(v + inset); break;
+            case PositionBox::Left: o.left = pixelsToTwips(v + fit.inset); break;
+            case PositionBox::Top: o.top = pixelsToTwips(v + fit.inset); break;
             case PositionBox::Width:
-                o.width = pixelsToTwips(std::max(v, 16.0f) - (o.border < 6 ? 2 : 6));
+                o.width = pixelsToTwips(std::max(v, 16.0f) - fit.shrink);
                 break;
             case PositionBox::Height: return false;
             }
@@ -146,6 +149,8 @@ std::string applyFontSize(Designer& d, const std::string& text)
     applyToTargets(d, "Font Size", [&](auto& o) {
         if constexpr (requires { o.fontSize; }) {
             o.fontSize = static_cast<decltype(o.fontSize)>(size);
+            if constexpr (requires { o.frameExtraWidth; })
+                refitFrame(o);
             return true;
         }
         return false;
@@ -268,9 +273,10 @@ bool setFrameStyle(Designer& d, int style)
         using T = std::decay_t<decltype(o)>;
         if constexpr (std::is_same_v<T, Field> || std::is_same_v<T, Notes>) {
             o.frameStyle = style;
+            refitFrame(o);
             return true;
         } else if constexpr (std::is_same_v<T, Combo>) {
-            o.border = style;
+            setComboFrameStyle(o, style);
             return true;
         }
         return false;

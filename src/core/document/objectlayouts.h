@@ -167,7 +167,7 @@ template <class W, class C> void checkbox(W& w, C& c)
         w.boolean(c.visible);
     w.byte(c.printon);
     w.byte(c.lockEnabled);
-    w.byte(c.noSearch);
+    w.byte(c.noChart);
     w.integer(c.foreStyle);
     w.single(c.top);
     w.single(c.left);
@@ -181,19 +181,19 @@ template <class W, class C> void checkbox(W& w, C& c)
 template <class W, class B> void button(W& w, B& b)
 {
     w.integer(b.page);
-    w.str(b.fontName);
-    w.str(b.tag);
     w.str(b.caption);
+    w.str(b.tag);
+    w.str(b.fontName);
     w.str(b.toolTipText);
     w.long32(b.backColor);
     w.fixedInteger(0);
     w.fixedInteger(0);
-    w.long32(b.renderColor);
+    w.long32(b.fontSize);
     w.single(b.top);
     w.single(b.left);
     w.single(b.width);
     w.single(b.height);
-    w.long32(b.fontSize);
+    w.long32(b.renderColor);
     w.long32(b.border);
     w.integer(b.tabOrder);
     w.str(b.buttonAction);

@@ -64,6 +64,11 @@ struct Field {
     // Border style of the frame around the text box (the panel's BF). Not stored in the
     // project file; the object clipboard carries it.
     int32_t frameStyle = 1;
+    // How much wider and taller the frame is than the text box, in pixels (its corner is
+    // always 3 pixels up and left of the box's). Not stored in the project file, where every
+    // frame fits its box with 6; the object clipboard carries the frame.
+    float frameExtraWidth = 6;
+    float frameExtraHeight = 6;
     int16_t alignment = 0;
     std::string toolTipText;
     int16_t dateOffsetDays = 0;
@@ -101,6 +106,9 @@ struct Notes {
     // Border style of the frame around the text box (the panel's BF). Not stored in the
     // project file; the object clipboard carries it.
     int32_t frameStyle = 1;
+    // As for Field.
+    float frameExtraWidth = 6;
+    float frameExtraHeight = 6;
     std::string toolTipText;
 
     bool framed() const { return appearance == 0 && borderStyle == 0; }
@@ -165,7 +173,7 @@ struct Checkbox {
     bool visible = true;
     uint8_t printon = 1;
     uint8_t lockEnabled = 0;
-    uint8_t noSearch = 0;
+    uint8_t noChart = 0;   // the field can be charted
     int16_t foreStyle = 0; // picture set of the boxes
     float top = 0;
     float left = 0;
@@ -206,17 +214,17 @@ struct Line {
 
 struct Button {
     int16_t page = 0;
-    std::string fontName = "Arial";
-    std::string tag;
     std::string caption;
+    std::string tag;
+    std::string fontName = "Arial"; // the record's second text slot
     std::string toolTipText;
     int32_t backColor = 0xC0E0FF;
-    int32_t renderColor = 0xC0C0C0;
+    int32_t fontSize = 9;
     float top = 0;
     float left = 0;
     float width = 1200;
     float height = 375;
-    int32_t fontSize = 9;
+    int32_t renderColor = 0xC0C0C0;
     int32_t border = 0;
     int16_t tabOrder = 0;
     std::string buttonAction; // the script or action text

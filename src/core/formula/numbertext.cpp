@@ -3,8 +3,14 @@
 namespace qv {
 
 namespace {
-constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
-}
+// Grouping characters that the locale formats write besides "," and "'": the no-break
+// spaces (fr_FR, sv_SE, ru_RU ...) and the typographic apostrophe (de_CH, it_CH).
+constexpr std::string_view kGroupingCharacters[] = {
+    "\xC2\xA0",     // U+00A0 no-break space
+    "\xE2\x80\xAF", // U+202F narrow no-break space
+    "\xE2\x80\x99", // U+2019 right single quotation mark
+};
+} // namespace
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to)
 {
@@ -42,7 +48,8 @@ std::string NormaliseNumberText(std::string_view text, const FormulaLocale& loca
     }
     ReplaceAllInPlace(result, ",", "");
     ReplaceAllInPlace(result, "'", "");
-    ReplaceAllInPlace(result, kNoBreakSpace, "");
+    for (std::string_view grouping : kGroupingCharacters)
+        ReplaceAllInPlace(result, grouping, "");
     return result;
 }
 

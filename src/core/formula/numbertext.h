@@ -9,7 +9,9 @@ namespace qv {
 
 // Turns a number written with the locale's separators into plain text with "." as
 // decimal point and no grouping: when the decimal separator is not "." every "." goes
-// and the separator becomes "."; then every ",", "'" and non-breaking space goes.
+// and the separator becomes "."; then every "," and "'" goes, and every other grouping
+// character that a locale writes (the no-break spaces U+00A0 and U+202F, the apostrophe
+// U+2019).
 std::string NormaliseNumberText(std::string_view text, const FormulaLocale& locale);
 
 // Plain number text ("-1234.5") written the way the locale shows it without grouping

@@ -132,14 +132,13 @@ std::string cutTo(std::string text, size_t maxLength, bool* cut)
 std::string SubstituteReferences(std::string text, char letter, int low, int high,
                                  const ReferenceValue& value, size_t maxLength, bool* cut)
 {
-    std::string result(std::move(text));
-    if (high < low || result.find(letter) == std::string::npos)
-        return cutTo(std::move(result), maxLength, cut);
+    if (high < low || text.find(letter) == std::string::npos)
+        return cutTo(std::move(text), maxLength, cut);
     if (std::optional<std::string> replaced =
-            substituteInOnePass(result, letter, low, high, value, maxLength))
+            substituteInOnePass(text, letter, low, high, value, maxLength))
         return cutTo(std::move(*replaced), maxLength, cut);
     std::vector<int> candidates;
-    collectCandidates(result, letter, low, static_cast<long long>(high) + 1, candidates);
+    collectCandidates(text, letter, low, static_cast<long long>(high) + 1, candidates);
     sortUnique(candidates);
     std::string token(1, letter);
     while (!candidates.empty()) {
@@ -148,7 +147,7 @@ std::string SubstituteReferences(std::string text, char letter, int low, int hig
 
         token.resize(1);
         token += std::to_string(index);
-        size_t at = result.find(token);
+        size_t at = text.find(token);
         if (at == std::string::npos)
             continue;
         const std::string replacement = value(index);
@@ -156,26 +155,26 @@ std::string SubstituteReferences(std::string text, char letter, int low, int hig
         // it meets a letter or digit before it; then the text is searched again.
         bool searchAgain = replacement.find(letter) != std::string::npos;
         std::string next;
-        next.reserve(result.size() + replacement.size());
+        next.reserve(text.size() + replacement.size());
         size_t from = 0;
-        for (; at != std::string::npos; at = result.find(token, from)) {
-            if (at > 0 && (result[at - 1] == letter || isDigit(result[at - 1])))
+        for (; at != std::string::npos; at = text.find(token, from)) {
+            if (at > 0 && (text[at - 1] == letter || isDigit(text[at - 1])))
                 searchAgain = true;
-            next.append(result, from, at - from);
+            next.append(text, from, at - from);
             next += replacement;
             from = at + token.size();
             if (next.size() > maxLength)
                 return cutTo(std::move(next), maxLength, cut);
         }
-        next.append(result, from, std::string::npos);
-        result = std::move(next);
+        next.append(text, from, std::string::npos);
+        text = std::move(next);
         if (searchAgain) {
             candidates.clear();
-            collectCandidates(result, letter, low, index, candidates);
+            collectCandidates(text, letter, low, index, candidates);
             sortUnique(candidates);
         }
     }
-    return cutTo(std::move(result), maxLength, cut);
+    return cutTo(std::move(text), maxLength, cut);
 }
 
 std::string SubstituteReferencesLiteral(std::string_view text, char letter, int low, int high,

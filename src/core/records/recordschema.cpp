@@ -50,7 +50,7 @@ bool searchable(const AppData& data, InputRef ref)
     case InputKind::Field: return data.fields[at - 1].field.noSearch == 0;
     case InputKind::Notes: return data.notes[at - 1].notes.noSearch == 0;
     case InputKind::Combo: return data.combos[at - 1].noSearch == 0;
-    case InputKind::Checkbox: return data.checkboxes[at].noSearch == 0;
+    case InputKind::Checkbox: return true; // a check box has no not-searchable flag
     }
     return false;
 }

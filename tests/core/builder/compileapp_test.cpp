@@ -168,8 +168,20 @@ TEST(CompileApp, LeavesOnlyTheInstallerWhenTheCompilerMadeIt)
         argument = arg;
         std::ofstream(folder / "Setup_Setup.exe") << "installer";
     };
+    // The progress captions are the language's texts.
+    options.language.setText(text::CreatingApplication, "Programmet skapas...");
+    options.language.setText(text::WriteSetupScript, "Installationsskriptet skrivs");
+    options.language.setText(text::CompileSetup, "Installationen kompileras");
+    std::vector<std::string> captions;
+    options.progress = [&](const std::string& caption, double) {
+        if (captions.empty() || captions.back() != caption)
+            captions.push_back(caption);
+    };
     const BuildResult result = CompileApp(doc, options);
     ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(captions, (std::vector<std::string>{"Programmet skapas...",
+                                                  "Installationsskriptet skrivs",
+                                                  "Installationen kompileras", ""}));
     EXPECT_TRUE(result.installerMade);
     EXPECT_EQ(argument, "Setup.iss");
     EXPECT_FALSE(fs::exists(scratch.path() / "Setup" / "Setup.exe"));

@@ -58,6 +58,29 @@ TEST(SetupScript, ConditionalLines)
               "GroupDescription: \"{cm:AdditionalIcons}\"");
 }
 
+TEST(SetupScript, TextThresholdsCountCharactersNotBytes)
+{
+    struct Case {
+        const char* text;
+        bool ownFile;
+    } cases[] = {
+        {"K\xC3\xB8\x62\x65nhavns", false},   // 10 characters, 11 bytes
+        {"K\xC3\xB8\x62\x65nhavns!", true},   // 11 characters
+        {"\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC", false}, // 3 characters, 9 bytes
+        {"0123456789", false},
+        {"01234567890", true},
+    };
+    for (const Case& c : cases) {
+        SetupInputs in = inputs();
+        in.licenceText = c.text;
+        in.readmeText = c.text;
+        const SetupScript script = MakeSetupScript(in);
+        EXPECT_EQ(script.writesLicence, c.ownFile) << c.text;
+        EXPECT_EQ(hasLineStarting(script, "LicenseFile="), c.ownFile) << c.text;
+        EXPECT_EQ(script.writesReadme, c.ownFile) << c.text;
+    }
+}
+
 TEST(SetupScript, FilesSectionListsTheExecutablePicturesAndComponent)
 {
     SetupInputs in = inputs();
@@ -87,6 +110,8 @@ TEST(SetupScript, DefaultsForProductNameAndVersion)
         {"", "", "Shop", "1"},
         {"Big", "0", "Big", "1"},
         {"Big", " 2.5b", "Big", " 2.5b"},
+        {"\xC3\x85\xC3\xB8", "1", "Shop", "1"}, // two characters in four bytes
+        {"\xC3\x85\xC3\xB8r", "1", "\xC3\x85\xC3\xB8r", "1"},
     };
     for (const Case& c : cases) {
         SetupInputs in = inputs();

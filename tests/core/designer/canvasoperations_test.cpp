@@ -34,7 +34,7 @@ TEST(CanvasTest, FieldFrameFollowsTheTextBox)
     Designer d(doc);
     moveObject(d, {ObjectKind::Field, 1}, 12, -5);
     const PixelRect box = objectRect(doc, {ObjectKind::Field, 1});
-    const PixelRect frame = frameRect(box);
+    const PixelRect frame = frameRect(doc.fields[1]);
     EXPECT_FLOAT_EQ(frame.left, box.left - 3);
     EXPECT_FLOAT_EQ(frame.top, box.top - 3);
     EXPECT_FLOAT_EQ(frame.width, box.width + 6);

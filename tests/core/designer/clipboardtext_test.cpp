@@ -1,6 +1,8 @@
 #include "designer/clipboardtext.h"
 
 #include "designer/canvasoperations.h"
+#include "designer/pageoperations.h"
+#include "designer/panelvalues.h"
 
 #include "designer/designerfixture.h"
 
@@ -83,6 +85,27 @@ TEST(ClipboardTest, RecordsHaveTheirFieldOrder)
               "Title,a/~/ b&_&c,0,10,20,0,Arial,False,False,True,9,link/~/x,,255\r\n");
     const std::string combo = clipboardRecord(doc, {ObjectKind::Combo, 1});
     EXPECT_NE(combo.find(",3,one/~/ two,three&_&four,,,\r\n"), std::string::npos) << combo;
+}
+
+TEST(ClipboardTest, ButtonAndCheckboxFieldsHoldTheirRoles)
+{
+    ProjectDocument doc;
+    const int b = addObject<Button>(doc, 170, 180);
+    doc.buttons[b].caption = "Save";
+    doc.buttons[b].fontName = "Tahoma";
+    doc.buttons[b].fontSize = 12;
+    const int c = addObject<Checkbox>(doc, 110, 120);
+    Designer d(doc);
+    d.selection().select({ObjectKind::Checkbox, c});
+    setPrintFlag(d, false);
+    setInputFlag(d, InputFlag::LockEnabled, true);
+    setInputFlag(d, InputFlag::NoChart, true);
+    // Button: 5 the font name, 6-8 back colour, render colour, font size, 9 the caption.
+    EXPECT_EQ(clipboardRecord(doc, {ObjectKind::Button, b}),
+              "Button,170,180,80,25,Tahoma,12640511,12632256,12,Save,,,,0\r\n");
+    // Checkbox: 5-7 print, lock after entry, chartable.
+    EXPECT_EQ(clipboardRecord(doc, {ObjectKind::Checkbox, c}),
+              "Checkbox,110,120,,,0,1,1,0,0,0\r\n");
 }
 
 TEST(ClipboardTest, EveryKindSurvivesCopyAndPaste)

@@ -1,4 +1,5 @@
 #include "designer/pageoperations.h"
+#include "designer/panelstate.h"
 
 #include "designer/canvasoperations.h"
 #include "designer/createtable.h"
@@ -47,6 +48,7 @@ TEST(PageTest, InputFlagsAndOrderNumbers)
     addField(doc, 0, 0);
     addObject<Combo>(doc, 0, 50);
     addObject<Title>(doc, 0, 90);
+    const int c = addObject<Checkbox>(doc, 0, 120);
     Designer d(doc);
     selectAll(d);
     setInputFlag(d, InputFlag::NoSearch, true);
@@ -54,6 +56,9 @@ TEST(PageTest, InputFlagsAndOrderNumbers)
     EXPECT_EQ(doc.fields[1].noSearch, 1);
     EXPECT_EQ(doc.combos[1].noSearch, 1);
     EXPECT_EQ(doc.combos[1].noChart, 1);
+    EXPECT_EQ(doc.checkboxes[c].noChart, 1); // a check box can be charted, not searched
+    EXPECT_EQ(panelState(doc, {ObjectKind::Checkbox, c})->noChart, true);
+    EXPECT_FALSE(panelState(doc, {ObjectKind::Checkbox, c})->noSearch.has_value());
     d.selection().select({ObjectKind::Combo, 1});
     EXPECT_TRUE(setOrderNumber(d, "7"));
     EXPECT_EQ(doc.combos[1].tabOrder, 7);

@@ -5,6 +5,9 @@
 
 #include "designer/designerfixture.h"
 
+#include <functional>
+#include <sstream>
+
 namespace qv {
 namespace {
 
@@ -47,6 +50,78 @@ TEST(PositionBoxTest, TypedValuesAreClampedAndAppliedByKind)
     }
     EXPECT_FALSE(applyPositionBox(d, PositionBox::Left, "-3"));
     EXPECT_FALSE(applyPositionBox(d, PositionBox::Left, "1.5"));
+}
+
+// Fields 1-4 (the frame) and 8-11 (the text box) of a Field's or Notes' clipboard record.
+struct FrameAndBox {
+    std::vector<std::string> frame, box;
+};
+FrameAndBox frameAndBox(const ProjectDocument& doc, ObjectRef ref)
+{
+    std::vector<std::string> fields;
+    std::stringstream record(clipboardRecord(doc, ref));
+    for (std::string f; std::getline(record, f, ',');)
+        fields.push_back(f);
+    EXPECT_GE(fields.size(), 12u);
+    if (fields.size() < 12)
+        return {};
+    return {{fields.begin() + 1, fields.begin() + 5}, {fields.begin() + 8, fields.begin() + 12}};
+}
+
+TEST(PositionBoxTest, NotesFrameTakesTheTypedSizeAndItsBoxLessAMargin)
+{
+    ProjectDocument doc;
+    addObject<Notes>(doc, 10, 50);
+    Designer d(doc);
+    d.selection().select({ObjectKind::Notes, 1});
+    struct Case {
+        const char* what;
+        std::function<void()> apply;
+        FrameAndBox expected;
+    } cases[] = {
+        {"LeftP", [&] { applyPositionBox(d, PositionBox::Left, "40"); },
+         {{"40", "47", "206", "86"}, {"43", "50", "200", "80"}}},
+        {"WidthP: the box is 4 narrower", [&] { applyPositionBox(d, PositionBox::Width, "120"); },
+         {{"40", "47", "120", "86"}, {"43", "50", "116", "80"}}},
+        {"HeightP: the box is 2 lower", [&] { applyPositionBox(d, PositionBox::Height, "90"); },
+         {{"40", "47", "120", "90"}, {"43", "50", "116", "88"}}},
+        {"a font size fits the frame again", [&] { applyFontSize(d, "12"); },
+         {{"40", "47", "122", "94"}, {"43", "50", "116", "88"}}},
+    };
+    for (const Case& c : cases) {
+        c.apply();
+        const FrameAndBox got = frameAndBox(doc, {ObjectKind::Notes, 1});
+        EXPECT_EQ(got.frame, c.expected.frame) << c.what;
+        EXPECT_EQ(got.box, c.expected.box) << c.what;
+    }
+    // The frame travels through the clipboard.
+    pasteClipboardText(d, clipboardRecord(doc, {ObjectKind::Notes, 1}).insert(0, "~Vennrask1.0\r\n"));
+    EXPECT_EQ(frameAndBox(doc, {ObjectKind::Notes, 2}).frame[2], "122");
+}
+
+TEST(PanelTest, FrameStyleRefitsACombo)
+{
+    ProjectDocument doc;
+    addObject<Combo>(doc, 10, 10);
+    Designer d(doc);
+    d.selection().select({ObjectKind::Combo, 1});
+    applyPositionBox(d, PositionBox::Left, "20");
+    applyPositionBox(d, PositionBox::Top, "30");
+    applyPositionBox(d, PositionBox::Width, "100");
+    // The frame stays at 20, 30 and 100 wide; the combo sits 3 in and is 6 narrower above
+    // style 5, else 1 in and 2 narrower.
+    struct Case {
+        int style;
+        float left, top, width;
+    } cases[] = {{2, 21, 31, 98}, {7, 23, 33, 94}, {6, 23, 33, 94}, {0, 21, 31, 98}};
+    for (const Case& c : cases) {
+        setFrameStyle(d, c.style);
+        const PixelRect r = objectRect(doc, {ObjectKind::Combo, 1});
+        EXPECT_EQ(doc.combos[1].border, c.style);
+        EXPECT_FLOAT_EQ(r.left, c.left) << c.style;
+        EXPECT_FLOAT_EQ(r.top, c.top) << c.style;
+        EXPECT_FLOAT_EQ(r.width, c.width) << c.style;
+    }
 }
 
 TEST(PanelTest, AreaSelectionAppliesWhereThePropertyExists)

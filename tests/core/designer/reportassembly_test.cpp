@@ -48,6 +48,31 @@ TEST(ReportAssemblyTest, MirrorsTheShownPage)
     EXPECT_FLOAT_EQ(a.report.labels[3].left, doc.fields[1].left);
 }
 
+TEST(ReportAssemblyTest, CopiesEveryShownSquareFromTheFirstButNotAParkedTemplate)
+{
+    // Squares are numbered from 0: the first one a user draws is square 0. Element 0 only
+    // stands for the kind's template once every square was deleted (page 5), or when a file
+    // stores it hidden.
+    struct Case {
+        const char* what;
+        int16_t firstPage;
+        bool firstVisible;
+        size_t copied;
+    } cases[] = {
+        {"square 0 drawn by the user", 0, true, 2},
+        {"square 0 parked after a delete", kParkedPage, true, 1},
+        {"square 0 stored hidden", 0, false, 1},
+    };
+    for (const Case& c : cases) {
+        ProjectDocument doc;
+        ASSERT_EQ(addObject<Square>(doc, 10, 10), 0);
+        addObject<Square>(doc, 50, 10);
+        doc.squares[0].page = c.firstPage;
+        doc.squares[0].visible = c.firstVisible;
+        EXPECT_EQ(assembleReport(doc, 0).report.squares.size(), c.copied) << c.what;
+    }
+}
+
 TEST(ReportAssemblyTest, AssemblingTwiceGivesTheSameReport)
 {
     ProjectDocument doc = form();

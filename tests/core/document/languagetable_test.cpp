@@ -58,6 +58,20 @@ TEST(LanguageTableTest, ShippedEnglishFileIsCompleteAndRoundTrips)
         full.insert(table.text(n));
     }
     EXPECT_EQ(full.size(), 9u);
+    // Entries that stand for captions the windows show as they are written.
+    const std::pair<int, const char*> captions[] = {
+        {144, "Display object on all pages..."},
+        {156, "Custom..."},
+        {159, "Field Length...   (Charater Size)"},
+        {192, "Configuration...."},
+        {197, "File Extention..."},
+        {210, "Adds Tool box Field..."},
+        {223, "Assemble"},
+        {291, "Lock Controls..."},
+        {292, "Unlock Controls..."},
+    };
+    for (const auto& [n, caption] : captions)
+        EXPECT_EQ(table.text(n), caption) << "entry " << n;
 
     std::string written;
     std::string error;

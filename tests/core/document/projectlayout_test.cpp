@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace qv {
 namespace {
 
@@ -47,7 +49,10 @@ void emptySettingsAfterButtons(LayoutBuilder& b)
         b.str("Page " + std::to_string(i));
 }
 
-std::vector<uint8_t> emptyProjectLayout(const std::string& projectPath)
+// A project file whose only objects are the check boxes and buttons that `objects`
+// writes (both sections with their counts).
+std::vector<uint8_t> projectLayoutWith(const std::string& projectPath,
+                                       const std::function<void(LayoutBuilder&)>& objects)
 {
     LayoutBuilder b;
     b.str("Dat").str("My Application").byteVar(0).str("Arial").intVar(0).intVar(23).str("C");
@@ -64,12 +69,61 @@ std::vector<uint8_t> emptyProjectLayout(const std::string& projectPath)
     for (int i = 0; i < 7; ++i)
         b.str("");
     b.str("").intVar(0);
-    b.intVar(-1).intVar(-1); // checkboxes, buttons
+    objects(b);
     emptySettingsAfterButtons(b);
     b.intVar(0);          // scripts
     b.byteVar(1).str(""); // one empty report slot
     b.intVar(0).intVar(0);
     return b.finish();
+}
+
+std::vector<uint8_t> emptyProjectLayout(const std::string& projectPath)
+{
+    return projectLayoutWith(projectPath, [](LayoutBuilder& b) {
+        b.intVar(-1).intVar(-1); // checkboxes, buttons
+    });
+}
+
+// One check box and one button as their records name their slots: the check box's three
+// option bytes are (print, lock after entry, chartable); the button's texts are (caption,
+// tag, font name, tool tip) and its Longs (back colour, font size, render colour, border).
+void checkboxAndButton(LayoutBuilder& b)
+{
+    b.intVar(0); // highest check box index
+    b.byteVar(1).intVar(0).boolVar(true);
+    b.byteVar(0).byteVar(1).byteVar(1); // not printed, locked after entry, chartable
+    b.intVar(2).singleVar(150).singleVar(300).str("Paid").intVar(4).str("Tick when paid");
+    b.byteVar(1).intVar(3);
+    b.intVar(0); // highest button index
+    b.intVar(0).str("Save").str("save-button").str("Tahoma").str("Saves the record");
+    b.longVar(0x999999).intVar(0).intVar(0).longVar(12);
+    b.singleVar(600).singleVar(450).singleVar(1200).singleVar(375);
+    b.longVar(0x00FF00).longVar(2).intVar(5).str("SAVE");
+}
+
+TEST(ProjectLayout, CheckboxAndButtonSlotsHoldTheirNamedProperties)
+{
+    const std::vector<uint8_t> file = projectLayoutWith("/p/x.baf", checkboxAndButton);
+    ProjectReadResult read = readProjectBytes(file, "x.baf");
+    ASSERT_TRUE(read.ok()) << read.message;
+    ProjectDocument& doc = read.document;
+    const Button& button = doc.buttons[0];
+    EXPECT_EQ(button.caption, "Save");
+    EXPECT_EQ(button.tag, "save-button");
+    EXPECT_EQ(button.fontName, "Tahoma");
+    EXPECT_EQ(button.toolTipText, "Saves the record");
+    EXPECT_EQ(button.backColor, 0x999999);
+    EXPECT_EQ(button.fontSize, 12);
+    EXPECT_EQ(button.renderColor, 0x00FF00);
+    EXPECT_EQ(button.border, 2);
+    EXPECT_EQ(button.tabOrder, 5);
+    EXPECT_EQ(button.buttonAction, "SAVE");
+    const Checkbox& check = doc.checkboxes[0];
+    EXPECT_EQ(check.printon, 0);
+    EXPECT_EQ(check.lockEnabled, 1);
+    EXPECT_EQ(check.noChart, 1);
+    EXPECT_EQ(check.tag, "Paid");
+    EXPECT_EQ(encodeProject(doc, "/p/x.baf").bytes, file);
 }
 
 TEST(ProjectLayout, EmptyDocumentIsWrittenRecordByRecord)

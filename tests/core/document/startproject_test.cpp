@@ -64,7 +64,7 @@ TEST(StartProject, FirstStartTemplateCarriesTheIconAndTheLanguageTexts)
     EXPECT_EQ(a.deleteRecordMenuCaption, "&Delete Record");
     EXPECT_EQ(a.commonLabels[0], "&New Record");
     EXPECT_EQ(a.commonLabels[41], "Find");
-    EXPECT_EQ(a.textList[0], "Configuration");
+    EXPECT_EQ(a.textList[0], "Configuration....");
     EXPECT_EQ(a.pageButtonCaptions[4], "Page 5");
     EXPECT_EQ(a.defaultFontName, "Arial");
 

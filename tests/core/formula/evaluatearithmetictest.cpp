@@ -1,4 +1,5 @@
 #include "formula/evaluatearithmetic.h"
+#include "formula/localeformats.h"
 #include "formula/numbertext.h"
 
 #include <gtest/gtest.h>
@@ -152,6 +153,23 @@ TEST(NormaliseNumberText, RemovesLocaleSeparators)
                                       us),
               "12345");
     EXPECT_EQ(qv::NormaliseNumberText(qv::LocaleNumberText("2.5", de), de), "2.5");
+    const qv::FormulaLocale fr{",", "fr_FR"};
+    EXPECT_EQ(qv::NormaliseNumberText("1\xE2\x80\xAF"
+                                      "234,50",
+                                      fr),
+              "1234.50");
+}
+
+// What the locale formats write as a grouped number reads back as the plain number.
+TEST(NormaliseNumberText, ReadsBackTheGroupedNumbersOfEveryLocale)
+{
+    for (const char* id : {"en_US", "de_DE", "fr_FR", "fr_CH", "de_CH", "it_CH", "sv_SE", "nb_NO",
+                           "ru_RU", "pl_PL", "cs_CZ", "es_ES", "pt_BR", "nl_NL", "en_IN"}) {
+        qv::LocaleFormats formats(qv::FormulaLocale::fromIcu(id));
+        const std::string grouped = formats.groupedNumber("1234567.5", 2);
+        EXPECT_EQ(qv::NormaliseNumberText(grouped, formats.locale()), "1234567.50")
+            << id << ": " << grouped;
+    }
 }
 
 } // namespace
