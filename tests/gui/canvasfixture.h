@@ -129,6 +129,12 @@ template <class T> int addObject(ProjectDocument& d, float left, float top, int 
     return index;
 }
 
+// Where an object of the fixture's document lies, in pixels.
+inline PixelRect rectOf(CanvasFixture& f, ObjectKind kind, int index)
+{
+    return objectRect(f.doc, ObjectRef{kind, index});
+}
+
 inline void setPage(ProjectDocument& d, float width, float height)
 {
     d.settings.pageSizeCode = kPageSizeCustom;

@@ -12,13 +12,9 @@ using namespace qv;
 using namespace qv::gui;
 using qv::test::addObject;
 using qv::test::CanvasFixture;
+using qv::test::rectOf;
 
 namespace {
-
-PixelRect rectOf(CanvasFixture& f, ObjectKind kind, int index)
-{
-    return objectRect(f.doc, ObjectRef{kind, index});
-}
 
 void snapTo(CanvasFixture& f, int grid)
 {

@@ -12,15 +12,7 @@ using namespace qv;
 using namespace qv::gui;
 using qv::test::addObject;
 using qv::test::CanvasFixture;
-
-namespace {
-
-PixelRect rectOf(CanvasFixture& f, ObjectKind kind, int index)
-{
-    return objectRect(f.doc, ObjectRef{kind, index});
-}
-
-} // namespace
+using qv::test::rectOf;
 
 // The toolbox and the menu commands that place objects: names a screen reader reads,
 // limits, placement that follows the pointer, drawing, and each creation as one step.

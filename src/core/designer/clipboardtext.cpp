@@ -33,23 +33,6 @@ std::vector<std::string_view> split(std::string_view text, std::string_view sepa
     }
 }
 
-constexpr std::string_view keywordOf(ObjectKind kind)
-{
-    switch (kind) {
-    case ObjectKind::Title: return "Title";
-    case ObjectKind::Field: return "Field";
-    case ObjectKind::Notes: return "Notes";
-    case ObjectKind::Combo: return "Combo";
-    case ObjectKind::Picture: return "Picture";
-    case ObjectKind::Checkbox: return "Checkbox";
-    case ObjectKind::Square: return "Square";
-    case ObjectKind::Line: return "Line";
-    case ObjectKind::Script: return "Script";
-    case ObjectKind::Button: return "Button";
-    }
-    return {};
-}
-
 std::optional<ObjectKind> recordKind(std::string_view keyword)
 {
     // The keywords in the order the reader tries them.
@@ -104,7 +87,8 @@ std::string clipboardRecord(const ProjectDocument& d, ObjectRef ref)
     return visitTable(d, ref.kind, [&](const auto& table) -> std::string {
         if (!table.contains(ref.index) || isDeleted(table[ref.index]))
             return {};
-        ClipboardWriteWalker w(keywordOf(ref.kind));
+        // A record starts with the name of its kind.
+        ClipboardWriteWalker w(kindName(ref.kind));
         cliplayout::record(w, table[ref.index]);
         return w.finish();
     });

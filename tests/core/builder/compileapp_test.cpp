@@ -3,6 +3,7 @@
 #include "builder/designsurface.h"
 #include "document/projectfixture.h"
 #include "document/scratchfolder.h"
+#include "buildfixture.h"
 #include "fakeruntime.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@ namespace qv {
 namespace {
 
 namespace fs = std::filesystem;
+using test::optionsFor;
 
 std::vector<uint8_t> readAll(const fs::path& path)
 {
@@ -36,17 +38,6 @@ ProjectDocument buildableDocument()
     doc.settings.versionTexts[0] = "Acme Ltd";
     doc.settings.filePlates[5] = {"xml", ""};
     return doc;
-}
-
-BuildOptions optionsFor(const fs::path& parent, const std::string& name)
-{
-    BuildOptions options;
-    options.appName = name;
-    options.parentFolder = parent;
-    options.runtimeImage = test::fakeRuntime();
-    options.iconBytes = test::sixteenColourIcon(4);
-    options.buildDate = {2026, 5, 6};
-    return options;
 }
 
 TEST(CompileApp, WritesTheExecutablePicturesAndReadableData)

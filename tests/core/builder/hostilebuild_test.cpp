@@ -10,6 +10,7 @@
 #include "document/projectfile.h"
 #include "document/projectfixture.h"
 #include "document/scratchfolder.h"
+#include "buildfixture.h"
 #include "fakeruntime.h"
 
 #include <gtest/gtest.h>
@@ -25,23 +26,13 @@ namespace qv {
 namespace {
 
 namespace fs = std::filesystem;
+using test::optionsFor;
 
 ProjectDocument buildableDocument()
 {
     ProjectDocument doc = test::richDocument();
     doc.fields[1].maxLength = 30;
     return doc;
-}
-
-BuildOptions optionsFor(const fs::path& parent, const std::string& name)
-{
-    BuildOptions options;
-    options.appName = name;
-    options.parentFolder = parent;
-    options.runtimeImage = test::fakeRuntime();
-    options.iconBytes = test::sixteenColourIcon(4);
-    options.buildDate = {2026, 5, 6};
-    return options;
 }
 
 // Runs `build` in a child process with `limit` applied first and returns the build's
