@@ -121,7 +121,7 @@ TEST(HostileFiles, FileThatIsNoProjectIsSaidToBeNoProject)
 {
     const std::pair<const char*, std::string> files[] = {
         {"a text", "# Read me\n\nThis is not a project.\n"},
-        {"a PNG", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24)},
+        {"a PNG", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20)},
         {"random bytes", std::string("\xff\xfe\x01\x80\x7f", 5)},
         {"a negative length", std::string("\x00\x80"
                                           "Dat",
