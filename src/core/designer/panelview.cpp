@@ -32,8 +32,8 @@ public:
     }
 
 private:
-    template <class V> void merge(PanelControl c, std::optional<V> PanelState::*member,
-                                  const PanelState& s)
+    template <class V>
+    void merge(PanelControl c, std::optional<V> PanelState::*member, const PanelState& s)
     {
         const std::optional<V>& value = s.*member;
         if (!value)

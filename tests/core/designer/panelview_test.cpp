@@ -42,7 +42,8 @@ TEST(PanelViewTest, ControlsShowExactlyWhereTheirSettersWrite)
         {PanelControl::Alignment, [](Designer& d) { setAlignment(d, 2); }},
         {PanelControl::PrintFlag, [](Designer& d) { setPrintFlag(d, true); }},
         {PanelControl::AllPages, [](Designer& d) { toggleAllPages(d); }},
-        {PanelControl::LockEnabled, [](Designer& d) { setInputFlag(d, InputFlag::LockEnabled, 1); }},
+        {PanelControl::LockEnabled,
+         [](Designer& d) { setInputFlag(d, InputFlag::LockEnabled, 1); }},
         {PanelControl::NoSearch, [](Designer& d) { setInputFlag(d, InputFlag::NoSearch, 1); }},
         {PanelControl::NoChart, [](Designer& d) { setInputFlag(d, InputFlag::NoChart, 1); }},
         {PanelControl::OrderNumber, [](Designer& d) { setOrderNumber(d, "7"); }},
@@ -51,8 +52,7 @@ TEST(PanelViewTest, ControlsShowExactlyWhereTheirSettersWrite)
         {PanelControl::FrameStyle, [](Designer& d) { setFrameStyle(d, 4); }},
         {PanelControl::TextColour, [](Designer& d) { applyColour(d, kTextColourTarget, 255); }},
         {PanelControl::BackColour, [](Designer& d) { applyColour(d, kBackColourTarget, 255); }},
-        {PanelControl::BorderColour,
-         [](Designer& d) { applyColour(d, kBorderColourTarget, 255); }},
+        {PanelControl::BorderColour, [](Designer& d) { applyColour(d, kBorderColourTarget, 255); }},
     };
     ASSERT_EQ(std::size(setters), kPanelControlCount);
     ProjectDocument doc;
@@ -103,8 +103,8 @@ TEST(PanelViewTest, AnAreaSelectionShowsWhatAnyOfItsObjectsHas)
     EXPECT_FALSE(*view.values.bold); // the first title's
     // The boxes show the band; typing places shapes and buttons only, and there are none.
     const SelectionState& s = d.selection();
-    EXPECT_EQ(view.position, (std::array<float, 4>{s.bandLeft, s.bandTop, s.bandWidth,
-                                                   s.bandHeight}));
+    EXPECT_EQ(view.position,
+              (std::array<float, 4>{s.bandLeft, s.bandTop, s.bandWidth, s.bandHeight}));
     EXPECT_EQ(view.positionEditable, (std::array<bool, 4>{false, false, false, false}));
     addObject<Square>(doc, 100, 100);
     selectAll(d);
