@@ -1,6 +1,7 @@
 // The design canvas on a project with every kind of object at its limit (26,000 objects on
 // the first page): opening and painting, switching pages, dragging, band selection with a
-// group move, undoing a large paste, and the memory each object shown costs. The view is a
+// group move (with and without the property panel following it), undoing a large paste,
+// and the memory each object shown costs. The view is a
 // real window on the offscreen platform; a step counts as done when its repaint is.
 #include "canvas/canvaspane.h"
 #include "canvas/designdocument.h"
@@ -10,6 +11,7 @@
 #include "designer/clipboardtext.h"
 #include "document/projectfile.h"
 #include "fulldocument.h"
+#include "panel/propertypanel.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -222,6 +224,38 @@ void BM_GroupMoveStepWithRepaint(benchmark::State& state)
     open.design->endGesture();
 }
 BENCHMARK(BM_GroupMoveStepWithRepaint)->Unit(benchmark::kMillisecond);
+
+// The same with the property panel showing the selection (argument 1: 1 with the panel, 0
+// without, to compare on the same layout): every step shows the band's place and what its
+// objects have in common again.
+void BM_GroupMoveStepWithPanel(benchmark::State& state)
+{
+    OpenDesign open(readFull(static_cast<Layout>(state.range(0))));
+    std::unique_ptr<PropertyPanel> panel;
+    if (state.range(1) != 0) {
+        panel = std::make_unique<PropertyPanel>(
+            *open.design, nullptr, [&open](ObjectRef ref) { return open.scene().shownRect(ref); });
+        panel->show();
+    }
+    open.design->run([](Designer& d) { selectAll(d); });
+    OpenDesign::settle();
+    state.counters["selected"] = static_cast<double>(open.design->selection().multi.size());
+    open.design->beginGesture(QStringLiteral("Move"));
+    float dx = 1;
+    for (auto _ : state) {
+        open.design->run([&](Designer& d) { moveAreaSelection(d, dx, 0); });
+        OpenDesign::settle();
+        dx = -dx;
+    }
+    open.design->endGesture();
+    panel.reset();
+}
+BENCHMARK(BM_GroupMoveStepWithPanel)
+    ->Args({FivePages, 0})
+    ->Args({FivePages, 1})
+    ->Args({OnePage, 0})
+    ->Args({OnePage, 1})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_UndoPasteOf1000Objects(benchmark::State& state)
 {

@@ -1,9 +1,10 @@
 #include "canvasfixture.h"
 
-#include "app/inputflagsbox.h"
 #include "app/linepropertieswindow.h"
 #include "canvas/objectitem.h"
 #include "designer/colourpalette.h"
+#include "panel/inputflagsbox.h"
+#include "panel/propertypanel.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -142,7 +143,7 @@ private slots:
         QVERIFY(f.scene().itemFor({ObjectKind::Square, b}) == nullptr);
         // Shown on all pages, it stays on every tab; back from all pages it takes the
         // page shown at that moment.
-        QCheckBox* allPages = f.editor->inputFlags().allPagesBox();
+        QCheckBox* allPages = f.editor->panel().inputFlags().allPagesBox();
         QVERIFY(!allPages->isChecked());
         allPages->click();
         QCOMPARE(int(f.doc.squares[a].page), kAllPages);
@@ -167,9 +168,9 @@ private slots:
         const int combo = addObject<Combo>(doc, 10, 60);
         const int square = addObject<Square>(doc, 300, 300);
         CanvasFixture f(std::move(doc));
-        InputFlagsBox& flags = f.editor->inputFlags();
+        InputFlagsBox& flags = f.editor->panel().inputFlags();
         f.click(20, 15);
-        QVERIFY(flags.lockBox()->isEnabled());
+        QVERIFY(!flags.lockBox()->isHidden());
         flags.lockBox()->click();
         QCOMPARE(int(f.doc.fields[field].lockEnabled), 1);
         flags.noSearchBox()->click();
@@ -180,10 +181,10 @@ private slots:
         QCOMPARE(int(f.doc.fields[field].tabOrder), 12);
         QVERIFY(f.design().undo());
         QCOMPARE(int(f.doc.fields[field].tabOrder), 0);
-        // A square has none of these.
+        // A square has none of these: they are hidden.
         f.click(310, 310);
-        QVERIFY(!flags.lockBox()->isEnabled());
-        QVERIFY(!flags.orderBox()->isEnabled());
+        QVERIFY(flags.lockBox()->isHidden());
+        QVERIFY(flags.orderBox()->isHidden());
         // With an area selection the flag goes to every object that has it.
         f.editor->editCommands().selectAll();
         flags.chartBox()->click();

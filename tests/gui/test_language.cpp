@@ -1,14 +1,19 @@
 #include "modaldriver.h"
 
+#include "app/designeditor.h"
 #include "app/languagemenu.h"
 #include "app/mainwindow.h"
+#include "app/pagesizemenu.h"
 #include "app/projectcommands.h"
 #include "dialogs/languageeditor.h"
 #include "dialogs/setlanguagedialog.h"
 #include "dialogs/templatechooser.h"
 #include "document/projectfile.h"
+#include "panel/fontcontrols.h"
+#include "panel/propertypanel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -41,12 +46,12 @@ void writeLanguage(const QString& appFolder, const QString& name,
     file.write(lines.join(QStringLiteral("\r\n")).toUtf8());
 }
 
-const std::map<int, QString> kSwedish = {{37, QStringLiteral("&Arkiv")},
-                                         {43, QStringLiteral("&Språk")},
-                                         {188, QStringLiteral("Språktexter")},
-                                         {286, QStringLiteral("Mallar")},
-                                         {301, QStringLiteral("0")},
-                                         {302, QStringLiteral("Tahoma")}};
+const std::map<int, QString> kSwedish = {
+    {37, QStringLiteral("&Arkiv")},       {41, QStringLiteral("F&ormat")},
+    {43, QStringLiteral("&Språk")},       {124, QStringLiteral("Egenskaper")},
+    {131, QStringLiteral("Fet")},         {155, QStringLiteral("Sidstorlek")},
+    {188, QStringLiteral("Språktexter")}, {286, QStringLiteral("Mallar")},
+    {301, QStringLiteral("0")},           {302, QStringLiteral("Tahoma")}};
 
 } // namespace
 
@@ -75,10 +80,9 @@ private slots:
                     button->click();
             }
         });
-        DesignerSession session =
-            startDesigner(app, QString(), [](const QStringList& names) {
-                return SetLanguageDialog::ask(names, QStringLiteral("Set Language..."));
-            });
+        DesignerSession session = startDesigner(app, QString(), [](const QStringList& names) {
+            return SetLanguageDialog::ask(names, QStringLiteral("Set Language..."));
+        });
         QVERIFY2(session.fatalError.isEmpty(), qPrintable(session.fatalError));
         QCOMPARE(offered, (QStringList{QStringLiteral("English"), QStringLiteral("Swedish")}));
         QCOMPARE(session.languageName, QStringLiteral("Swedish"));
@@ -140,6 +144,11 @@ private slots:
         QCOMPARE(languages->menu()->title(), QStringLiteral("&Språk"));
         QCOMPARE(chooser->windowTitle(), QStringLiteral("Mallar"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("Språktexter..."));
+        // The property panel and the page-size menu of the design editor too.
+        PropertyPanel& panel = window.editor().panel();
+        QCOMPARE(panel.caption(), QStringLiteral("Egenskaper"));
+        QCOMPARE(panel.fontControls().boldBox()->text(), QStringLiteral("Fet"));
+        QCOMPARE(window.editor().pageSizeMenu().menu()->title(), QStringLiteral("Sidstorlek"));
         for (QAction* action : languages->menu()->actions()) {
             if (action->isCheckable())
                 QCOMPARE(action->isChecked(), action->text() == QStringLiteral("Swedish"));
@@ -193,7 +202,8 @@ private slots:
         QCOMPARE(window.projectCommands().fileMenu()->title(), QStringLiteral("&Project"));
         QFile written(app + QStringLiteral("/Languages/English.txt"));
         QVERIFY(written.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(written.readAll()).split(QStringLiteral("\r\n"));
+        const QStringList lines =
+            QString::fromUtf8(written.readAll()).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.at(36), QStringLiteral("&Project"));
         QCOMPARE(lines.at(300), QStringLiteral("0"));
         QCOMPARE(lines.at(301), QStringLiteral("Arial"));

@@ -72,22 +72,33 @@ bool setInputFlag(Designer& d, InputFlag flag, bool value)
     const std::vector<ObjectRef> targets = d.selection().targets();
     if (targets.empty())
         return false;
-    d.change("Input Flag", [&](DocumentEdit& e) {
+    // Only the records that have the flag are touched: an object without it is no change
+    // (and leaves the document unmodified).
+    return d.change("Input Flag", [&](DocumentEdit& e) {
+        bool any = false;
         for (const ObjectRef& ref : targets) {
-            e.touchObject(ref, [&](auto& o) {
+            visitTable(e.document(), ref.kind, [&](auto& table) {
+                using T = RecordType<decltype(table)>;
+                if (!table.contains(ref.index))
+                    return;
+                const auto write = [&](auto member) {
+                    T& o = e.touch<T>(ref.index);
+                    o.*member = static_cast<std::remove_reference_t<decltype(o.*member)>>(value);
+                    any = true;
+                };
                 if (flag == InputFlag::LockEnabled) {
-                    if constexpr (requires { o.lockEnabled; })
-                        o.lockEnabled = static_cast<decltype(o.lockEnabled)>(value);
+                    if constexpr (requires(T o) { o.lockEnabled; })
+                        write(&T::lockEnabled);
                 } else if (flag == InputFlag::NoSearch) {
-                    if constexpr (requires { o.noSearch; })
-                        o.noSearch = static_cast<decltype(o.noSearch)>(value);
-                } else if constexpr (requires { o.noChart; }) {
-                    o.noChart = static_cast<decltype(o.noChart)>(value);
+                    if constexpr (requires(T o) { o.noSearch; })
+                        write(&T::noSearch);
+                } else if constexpr (requires(T o) { o.noChart; }) {
+                    write(&T::noChart);
                 }
             });
         }
+        return any;
     });
-    return true;
 }
 
 bool setOrderNumber(Designer& d, const std::string& text)

@@ -36,6 +36,8 @@ std::optional<PanelState> panelState(const ProjectDocument& d, ObjectRef ref)
             p.backColor = o.backColor;
         if constexpr (requires { o.borderColor; })
             p.borderColor = o.borderColor;
+        else if constexpr (std::is_same_v<T, Field> || std::is_same_v<T, Notes>)
+            p.borderColor = o.frameBorderColor; // the border colour is the frame's
         if constexpr (std::is_same_v<T, Title> || std::is_same_v<T, Field>)
             p.alignment = o.alignment;
         if constexpr (std::is_same_v<T, Title>)

@@ -238,6 +238,10 @@ bool setPrintFlag(Designer& d, bool value)
 
 bool setFieldLabel(Designer& d, const std::string& label)
 {
+    // A field's label is its name in searches and exports: one name per field, so an area
+    // selection does not take it.
+    if (d.selection().areaActive())
+        return false;
     return applyToTargets(d, "Field Label", [&](auto& o) {
         using T = std::decay_t<decltype(o)>;
         if constexpr (std::is_same_v<T, Field> || std::is_same_v<T, Notes> ||

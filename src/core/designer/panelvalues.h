@@ -27,7 +27,7 @@ bool setFontItalic(Designer& d, bool value);               // Check2
 bool setFontUnderline(Designer& d, bool value);            // Check3
 bool setAlignment(Designer& d, int alignment);             // Option1
 bool setPrintFlag(Designer& d, bool value);                // Printon
-bool setFieldLabel(Designer& d, const std::string& label); // FDLabel
+bool setFieldLabel(Designer& d, const std::string& label); // FDLabel, one object only
 bool setFieldLength(Designer& d, const std::string& text); // FieldGTH
 bool setFrameStyle(Designer& d, int style);                // BF
 

@@ -1,13 +1,18 @@
 #include "app/designeditor.h"
 
+#include "app/canvassettingsmenu.h"
 #include "app/editcommands.h"
-#include "app/inputflagsbox.h"
 #include "app/insertcommands.h"
 #include "app/pagecommands.h"
+#include "app/pagesizemenu.h"
 #include "app/toolbox.h"
+#include "app/uilanguage.h"
 #include "canvas/canvaspane.h"
 #include "canvas/designdocument.h"
+#include "canvas/designscene.h"
 #include "canvas/designview.h"
+#include "document/languagetable.h"
+#include "panel/propertypanel.h"
 
 #include <QDockWidget>
 #include <QMainWindow>
@@ -19,14 +24,19 @@ namespace qv::gui {
 
 DesignEditor::DesignEditor(ProjectDocument& document, const LanguageTable* language,
                            QMainWindow* window)
-    : window_(window), document_(std::make_unique<DesignDocument>(document, language))
+    : window_(window), document_(std::make_unique<DesignDocument>(document, language)),
+      language_(language)
 {
     canvas_ = new CanvasPane(*document_, window);
     toolbox_ = new Toolbox(*document_, window);
     edit_ = new EditCommands(*document_, window);
     pages_ = new PageCommands(*document_, window);
     insert_ = new InsertCommands(*document_, window);
-    flags_ = new InputFlagsBox(*document_, window);
+    panel_ = new PropertyPanel(
+        *document_, language, [this](ObjectRef ref) { return canvas_->scene().shownRect(ref); },
+        window);
+    pageSize_ = new PageSizeMenu(*document_, language, window);
+    canvasSettings_ = new CanvasSettingsMenu(*document_, language, window);
     connect(toolbox_, &Toolbox::message, this, &DesignEditor::showMessage);
     connect(edit_, &EditCommands::message, this, &DesignEditor::showMessage);
     connect(pages_, &PageCommands::message, this, &DesignEditor::showMessage);
@@ -41,9 +51,11 @@ DesignEditor::~DesignEditor()
     // The windows and commands hold references to the document: they go first.
     delete canvas_;
     if (dock_ != nullptr)
-        delete dock_; // with the controls in it
+        delete dock_; // with the panel in it
     else
-        delete flags_;
+        delete panel_;
+    delete pageSize_;
+    delete canvasSettings_;
     delete toolbox_;
     delete pages_;
     delete insert_;
@@ -54,10 +66,10 @@ void DesignEditor::install(QMenu* after)
 {
     window_->setCentralWidget(canvas_);
     window_->addToolBar(Qt::LeftToolBarArea, toolbox_);
-    dock_ = new QDockWidget(tr("Object"), window_);
-    dock_->setObjectName(QStringLiteral("ObjectControls"));
+    dock_ = new QDockWidget(panel_->caption(), window_);
+    dock_->setObjectName(QStringLiteral("PropertyDock"));
     dock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-    dock_->setWidget(flags_);
+    dock_->setWidget(panel_);
     window_->addDockWidget(Qt::RightDockWidgetArea, dock_);
 
     QMenuBar* bar = window_->menuBar();
@@ -74,8 +86,31 @@ void DesignEditor::install(QMenu* after)
         if (at != menus.end() && at + 1 != menus.end())
             before = *(at + 1);
     }
+    formatMenu_ = new QMenu(window_);
+    formatMenu_->setObjectName(QStringLiteral("FormatMenu"));
+    formatMenu_->addMenu(pageSize_->menu());
+    formatMenu_->addSeparator();
+    canvasSettings_->addTo(formatMenu_);
     bar->insertMenu(before, edit);
     bar->insertMenu(before, insert);
+    bar->insertMenu(before, formatMenu_);
+    retranslate();
+}
+
+void DesignEditor::setFontFamilies(const QStringList& families)
+{
+    panel_->setFontFamilies(families);
+}
+
+void DesignEditor::retranslate()
+{
+    panel_->retranslate();
+    pageSize_->retranslate();
+    canvasSettings_->retranslate();
+    if (dock_ != nullptr)
+        dock_->setWindowTitle(panel_->caption());
+    if (formatMenu_ != nullptr)
+        formatMenu_->setTitle(languageText(language_, text::FormatMenu, "F&ormat"));
 }
 
 void DesignEditor::documentReplaced()

@@ -3,6 +3,7 @@
 #include "designer/objectref.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -19,18 +20,20 @@ struct ProjectDocument;
 namespace qv::gui {
 
 class CanvasPane;
+class CanvasSettingsMenu;
 class DesignDocument;
 class EditCommands;
-class InputFlagsBox;
 class InsertCommands;
 class PageCommands;
+class PageSizeMenu;
+class PropertyPanel;
 class Toolbox;
 
 // Everything of the main window that edits the design, put together: the design document
 // with its change signal, the canvas pane in the middle, the toolbox at the left, the
-// page and input controls at the right, the Edit and Insert menus and the canvas's
-// right-button menu. The main window owns it and only installs it; it is no child of the
-// window, so that it goes (with the widgets it made) before the document it edits.
+// property panel at the right, the Edit, Insert and Format menus (page size, unit, grid)
+// and the canvas's right-button menu. The main window owns it and only installs it; it is no child
+// of the window, so that it goes (with the widgets it made) before the document it edits.
 class DesignEditor : public QObject {
     Q_OBJECT
 public:
@@ -38,8 +41,8 @@ public:
     DesignEditor(ProjectDocument& document, const LanguageTable* language, QMainWindow* window);
     ~DesignEditor() override;
 
-    // Puts the canvas, the toolbox and the controls into the window; the Edit and Insert
-    // menus go after the menu `after` of its menu bar (at the end when null).
+    // Puts the canvas, the toolbox and the panel into the window; the Edit, Insert and
+    // Format menus go after the menu `after` of its menu bar (at the end when null).
     void install(QMenu* after = nullptr);
 
     DesignDocument& document() { return *document_; }
@@ -48,7 +51,14 @@ public:
     EditCommands& editCommands() { return *edit_; }
     PageCommands& pageCommands() { return *pages_; }
     InsertCommands& insertCommands() { return *insert_; }
-    InputFlagsBox& inputFlags() { return *flags_; }
+    PropertyPanel& panel() { return *panel_; }
+    PageSizeMenu& pageSizeMenu() { return *pageSize_; }
+    CanvasSettingsMenu& canvasSettingsMenu() { return *canvasSettings_; }
+
+    // The installed font families, for the panel's font box.
+    void setFontFamilies(const QStringList& families);
+    // Takes the language texts again (the language table changed).
+    void retranslate();
 
     // The caller put another design into the document (a project was opened).
     void documentReplaced();
@@ -71,8 +81,12 @@ private:
     EditCommands* edit_ = nullptr;
     PageCommands* pages_ = nullptr;
     InsertCommands* insert_ = nullptr;
-    InputFlagsBox* flags_ = nullptr;
+    PropertyPanel* panel_ = nullptr;
+    PageSizeMenu* pageSize_ = nullptr;
+    CanvasSettingsMenu* canvasSettings_ = nullptr;
+    const LanguageTable* language_ = nullptr;
     QDockWidget* dock_ = nullptr;
+    QMenu* formatMenu_ = nullptr;
     std::function<void(const QString&)> messageHandler_;
 };
 

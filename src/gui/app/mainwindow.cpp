@@ -43,12 +43,14 @@ MainWindow::MainWindow(DesignerSession session, QWidget* parent)
     languageMenu_ = std::make_unique<LanguageMenu>(*this);
     languageMenu_->addTo(*menuBar());
     editor_->install(commands_->fileMenu());
+    editor_->setFontFamilies(session_.fontFamilies);
     connect(language_.get(), &UiLanguage::changed, this, &MainWindow::applyLanguage);
     applyLanguage();
 
     documentReplaced();
-    // Room for a page of the usual size beside the toolbox, within a common screen.
-    resize(1180, 860);
+    // Room for a page of the usual width between the toolbox and the property panel,
+    // within a 1280 x 800 screen with its title bar.
+    resize(1240, 760);
     restoreWindowPosition(*this, *designerSettings(), kLeftKey, kTopKey, kDefaultPositionTwips);
 }
 
@@ -58,6 +60,7 @@ void MainWindow::applyLanguage()
 {
     commands_->retranslate();
     languageMenu_->retranslate();
+    editor_->retranslate();
 }
 
 void MainWindow::showPage(int page)

@@ -9,6 +9,11 @@ class LanguageTable;
 
 namespace qv::gui {
 
+// Entry n of `table` as it stands, or `fallback` when there is no table or no such text.
+QString languageText(const LanguageTable* table, int n, const char* fallback);
+// The same without the "&" that marks a menu mnemonic: for labels and window captions.
+QString plainLanguageText(const LanguageTable* table, int n, const char* fallback);
+
 // The language texts of the windows, and the one signal that makes every open window take
 // them again. The table itself belongs to the designer session; this object only reads it
 // and tells the windows when it changed.
