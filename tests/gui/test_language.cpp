@@ -1,6 +1,7 @@
 #include "modaldriver.h"
 
 #include "app/designeditor.h"
+#include "canvas/designdocument.h"
 #include "app/languagemenu.h"
 #include "app/mainwindow.h"
 #include "app/pagesizemenu.h"
@@ -47,7 +48,8 @@ void writeLanguage(const QString& appFolder, const QString& name,
 }
 
 const std::map<int, QString> kSwedish = {
-    {37, QStringLiteral("&Arkiv")},       {41, QStringLiteral("F&ormat")},
+    {37, QStringLiteral("&Arkiv")},       {38, QStringLiteral("&Redigera")},
+    {40, QStringLiteral("&Infoga")},      {41, QStringLiteral("F&ormat")},
     {43, QStringLiteral("&Språk")},       {124, QStringLiteral("Egenskaper")},
     {131, QStringLiteral("Fet")},         {155, QStringLiteral("Sidstorlek")},
     {188, QStringLiteral("Språktexter")}, {286, QStringLiteral("Mallar")},
@@ -149,6 +151,10 @@ private slots:
         QCOMPARE(panel.caption(), QStringLiteral("Egenskaper"));
         QCOMPARE(panel.fontControls().boldBox()->text(), QStringLiteral("Fet"));
         QCOMPARE(window.editor().pageSizeMenu().menu()->title(), QStringLiteral("Sidstorlek"));
+        QCOMPARE(window.findChild<QMenu*>(QStringLiteral("EditMenu"))->title(),
+                 QStringLiteral("&Redigera"));
+        QCOMPARE(window.findChild<QMenu*>(QStringLiteral("InsertMenu"))->title(),
+                 QStringLiteral("&Infoga"));
         for (QAction* action : languages->menu()->actions()) {
             if (action->isCheckable())
                 QCOMPARE(action->isChecked(), action->text() == QStringLiteral("Swedish"));
@@ -157,6 +163,12 @@ private slots:
         QCOMPARE(window.document().settings.menuCaption(MenuCaption::Fmenu), std::string("&Arkiv"));
         QCOMPARE(window.document().settings.languageCode, uint8_t{5});
         QCOMPARE(window.document().modified, uint8_t{1});
+        // The switch of the project's texts is one step that Undo takes back.
+        QVERIFY(window.editor().document().undo());
+        QCOMPARE(window.document().settings.menuCaption(MenuCaption::Fmenu), std::string("&File"));
+        QCOMPARE(window.document().settings.languageCode, uint8_t{0});
+        QVERIFY(window.editor().document().redo());
+        QCOMPARE(window.document().settings.menuCaption(MenuCaption::Fmenu), std::string("&Arkiv"));
 
         // A language file that cannot be used is named and changes nothing.
         QFile broken(app + QStringLiteral("/Languages/Broken.txt"));

@@ -16,6 +16,8 @@ namespace text {
 inline constexpr int OpenButton = 6;         // open button of the file dialog
 inline constexpr int DefaultLabel = 27;      // caption of a new label
 inline constexpr int FileMenu = 37;          // "File" menu; also "<ext> File" view entries
+inline constexpr int EditMenu = 38;
+inline constexpr int InsertMenu = 40;
 inline constexpr int FormatMenu = 41;
 inline constexpr int CreateButton = 59;      // build button of Create Application
 inline constexpr int PicturePlacesFull = 63; // no free picture place for the image tool

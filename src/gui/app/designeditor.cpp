@@ -73,12 +73,14 @@ void DesignEditor::install(QMenu* after)
     window_->addDockWidget(Qt::RightDockWidgetArea, dock_);
 
     QMenuBar* bar = window_->menuBar();
-    auto* edit = new QMenu(tr("&Edit"), window_);
-    edit_->addTo(edit);
-    edit->addSeparator();
-    pages_->addTo(edit);
-    auto* insert = new QMenu(tr("&Insert"), window_);
-    insert_->addTo(insert);
+    editMenu_ = new QMenu(window_);
+    editMenu_->setObjectName(QStringLiteral("EditMenu"));
+    edit_->addTo(editMenu_);
+    editMenu_->addSeparator();
+    pages_->addTo(editMenu_);
+    insertMenu_ = new QMenu(window_);
+    insertMenu_->setObjectName(QStringLiteral("InsertMenu"));
+    insert_->addTo(insertMenu_);
     QAction* before = nullptr;
     if (after != nullptr) {
         const QList<QAction*> menus = bar->actions();
@@ -91,8 +93,8 @@ void DesignEditor::install(QMenu* after)
     formatMenu_->addMenu(pageSize_->menu());
     formatMenu_->addSeparator();
     canvasSettings_->addTo(formatMenu_);
-    bar->insertMenu(before, edit);
-    bar->insertMenu(before, insert);
+    bar->insertMenu(before, editMenu_);
+    bar->insertMenu(before, insertMenu_);
     bar->insertMenu(before, formatMenu_);
     retranslate();
 }
@@ -109,6 +111,10 @@ void DesignEditor::retranslate()
     canvasSettings_->retranslate();
     if (dock_ != nullptr)
         dock_->setWindowTitle(panel_->caption());
+    if (editMenu_ != nullptr)
+        editMenu_->setTitle(languageText(language_, text::EditMenu, "&Edit"));
+    if (insertMenu_ != nullptr)
+        insertMenu_->setTitle(languageText(language_, text::InsertMenu, "&Insert"));
     if (formatMenu_ != nullptr)
         formatMenu_->setTitle(languageText(language_, text::FormatMenu, "F&ormat"));
 }

@@ -86,6 +86,8 @@ private:
     CanvasSettingsMenu* canvasSettings_ = nullptr;
     const LanguageTable* language_ = nullptr;
     QDockWidget* dock_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* insertMenu_ = nullptr;
     QMenu* formatMenu_ = nullptr;
     std::function<void(const QString&)> messageHandler_;
 };
