@@ -245,6 +245,18 @@ private slots:
         const int made = page->liveControlCount();
         QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(600, 400));
         QCOMPARE(page->liveControlCount(), made);
+
+        // Another page hides the controls of this one, and brings them back as they were.
+        page->activate({ObjectKind::Notes, 2});
+        window.setPage(1);
+        QVERIFY(page->objectsShown().empty());
+        QVERIFY(!page->liveControl({ObjectKind::Notes, 2})->isVisible());
+        QVERIFY(!page->field(7));
+        window.setPage(0);
+        QVERIFY(page->liveControl({ObjectKind::Notes, 2})->isVisible());
+        QCOMPARE(page->liveControlCount(), made + 1);
+        page->focusFirst();
+        QCOMPARE(QApplication::focusWidget(), page->liveControl({ObjectKind::Field, 1}));
     }
 
     void screenReadersFindEveryObjectByName()
