@@ -1,7 +1,8 @@
 #include "comboeditor.h"
 
+#include "controlfaces.h"
+
 #include "controls/objectlooks.h"
-#include "controls/scrollgeometry.h"
 #include "document/objectrecords.h"
 
 #include <QKeyEvent>
@@ -14,9 +15,6 @@ namespace qv::runtime {
 namespace {
 
 constexpr int kCompletes = 4;
-
-// QLineEdit keeps this much room on either side of its text by itself.
-constexpr int kLineMargin = 2;
 
 } // namespace
 
@@ -44,10 +42,7 @@ ComboEditor::ComboEditor(const Combo& combo, QWidget* parent)
 
 QRect ComboEditor::buttonRect() const
 {
-    const int border = gui::comboBorderWidth(look_.border);
-    const QRect inner = rect().adjusted(border, border, -border, -border);
-    const int button = std::min(gui::kScrollArrow, inner.width() / 2);
-    return {inner.right() - button + 1, inner.top(), button, inner.height()};
+    return comboButtonRect(rect(), look_.border);
 }
 
 void ComboEditor::paintEvent(QPaintEvent* event)
@@ -57,17 +52,14 @@ void ComboEditor::paintEvent(QPaintEvent* event)
         QPainter painter(this);
         gui::ComboLook look = look_;
         look.enabled = !isReadOnly();
-        gui::paintComboBorder(painter, look, rect());
+        paintComboLook(painter, look, rect());
     }
     QLineEdit::paintEvent(event);
 }
 
 void ComboEditor::resizeEvent(QResizeEvent* event)
 {
-    // The text stands where the combo control writes it: inside the border, left of the
-    // drop-down button.
-    const int border = gui::comboBorderWidth(look_.border);
-    setTextMargins(border + 3 - kLineMargin, 0, buttonRect().width() + 2 + border - kLineMargin, 0);
+    setTextMargins(comboTextMargins(rect(), look_.border));
     QLineEdit::resizeEvent(event);
 }
 

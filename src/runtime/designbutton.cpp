@@ -1,5 +1,7 @@
 #include "designbutton.h"
 
+#include "controlfaces.h"
+
 #include "controls/objectlooks.h"
 #include "document/objectrecords.h"
 
@@ -25,7 +27,7 @@ void DesignButton::paintEvent(QPaintEvent*)
     look.hot = underMouse();
     look.pressed = isDown();
     look.enabled = isEnabled();
-    gui::paintSuperButton(painter, look, rect());
+    paintButtonLook(painter, look, rect());
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));

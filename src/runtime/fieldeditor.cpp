@@ -1,44 +1,16 @@
 #include "fieldeditor.h"
 
+#include "controlfaces.h"
+
 #include "controls/objectlooks.h"
 #include "document/objectrecords.h"
 
 #include <QAction>
 #include <QCalendarWidget>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QSignalBlocker>
 
 namespace qv::runtime {
-
-namespace {
-
-Qt::Alignment alignmentOf(int16_t alignment)
-{
-    switch (alignment) {
-    case 1: return Qt::AlignRight;
-    case 2: return Qt::AlignHCenter;
-    default: return Qt::AlignLeft;
-    }
-}
-
-// A small calendar page for the calendar button.
-QIcon calendarIcon()
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(QColor(60, 60, 60));
-    painter.setBrush(Qt::white);
-    painter.drawRect(1, 2, 13, 12);
-    painter.fillRect(2, 3, 12, 3, QColor(200, 60, 60));
-    for (int row = 0; row < 2; ++row)
-        for (int col = 0; col < 3; ++col)
-            painter.fillRect(3 + col * 4, 8 + row * 3, 2, 2, QColor(60, 60, 60));
-    return QIcon(pixmap);
-}
-
-} // namespace
 
 FieldEditor::FieldEditor(const Field& field, QWidget* parent)
     : QLineEdit(parent), case_(FieldTextCase(field.caseRule))
@@ -51,7 +23,7 @@ FieldEditor::FieldEditor(const Field& field, QWidget* parent)
     palette.setColor(QPalette::Text, gui::colorOfRecord(field.foreColor));
     setPalette(palette);
     setAutoFillBackground(false);
-    setAlignment(alignmentOf(field.alignment) | Qt::AlignVCenter);
+    setAlignment(fieldAlignment(field.alignment) | Qt::AlignVCenter);
     if (field.maxLength > 0)
         setMaxLength(field.maxLength);
     setToolTip(QString::fromStdString(field.toolTipText));
@@ -63,7 +35,7 @@ FieldEditor::FieldEditor(const Field& field, QWidget* parent)
 void FieldEditor::setCalendar(std::function<QString(QDate)> formatDate)
 {
     formatDate_ = std::move(formatDate);
-    QAction* action = addAction(calendarIcon(), QLineEdit::TrailingPosition);
+    QAction* action = addAction(QIcon(calendarPixmap()), QLineEdit::TrailingPosition);
     action->setToolTip(tr("Calendar"));
     connect(action, &QAction::triggered, this, &FieldEditor::openCalendar);
 }

@@ -1,10 +1,7 @@
 #include "formpage.h"
 
-#include "checkeditor.h"
-#include "comboeditor.h"
-#include "designbutton.h"
-#include "fieldeditor.h"
-#include "noteseditor.h"
+#include "controlfaces.h"
+#include "formpageaccessible.h"
 
 #include "controls/olecolor.h"
 #include "controls/paintorder.h"
@@ -12,13 +9,12 @@
 #include "document/units.h"
 #include "formula/localeformats.h"
 #include "records/inputorder.h"
-#include "records/recordform.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDate>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -35,18 +31,6 @@ constexpr int kMinHeight = 150;
 QRect insideBox(const QRectF& bounds)
 {
     return bounds.adjusted(1, 1, -1, -1).toRect();
-}
-
-bool isDate(int format)
-{
-    return format >= 6 && format <= 9;
-}
-
-template <class T> T* at(const std::vector<T*>& items, int index)
-{
-    if (index < 0 || index >= static_cast<int>(items.size()))
-        return nullptr;
-    return items[static_cast<size_t>(index)];
 }
 
 // Pages in use by the objects of a table: the highest page 0..4 that holds one.
@@ -74,7 +58,12 @@ FormPage::FormPage(const AppData& data, const ProjectDocument& design, RecordFor
       notes_(data.notes.size(), nullptr), combos_(data.combos.size(), nullptr),
       checkboxes_(data.checkboxes.size(), nullptr), buttons_(data.buttons.size(), nullptr)
 {
+    FormPageAccessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The page hands the focus on to the first object when TAB reaches it; buttons light
+    // up under the pointer.
+    setFocusPolicy(Qt::TabFocus);
+    setMouseTracking(true);
     setFixedSize(std::max(pixels(data.surfaceWidth), kMinWidth),
                  std::max(pixels(data.surfaceHeight), kMinHeight));
     if (data.tileBackgroundVisible)
@@ -107,13 +96,21 @@ bool FormPage::onPage(int objectPage) const
     return objectPage == page_ || objectPage == kAllPages;
 }
 
+int FormPage::pageOf(FormObject object) const
+{
+    if (object.kind == ObjectKind::Button)
+        return design_.buttons[object.index].page;
+    return PageOf(data_, *inputOf(object));
+}
+
 void FormPage::setPage(int page)
 {
     page_ = std::clamp(page, 0, kPageCount - 1);
     buildPage(page_);
-    for (const auto& [editor, objectPage] : made_)
-        editor->setVisible(onPage(objectPage));
+    for (const Live& live : live_)
+        live.control->setVisible(onPage(live.page));
     update();
+    FormPageAccessible::pageChanged(this);
 }
 
 void FormPage::buildPage(int page)
@@ -137,22 +134,18 @@ void FormPage::buildPage(int page)
         case ObjectKind::Square: drawAll(design_.squares); break;
         case ObjectKind::Picture: drawAll(design_.pictures); break;
         case ObjectKind::Title: drawAll(design_.titles); break;
-        // The boxes of fields and notes; their live controls write the text.
+        // The boxes of fields and notes; their values are drawn over them.
         case ObjectKind::Field: drawAll(design_.fields); break;
         case ObjectKind::Notes: drawAll(design_.notes); break;
         // Web scripts show only in the exported web page; combos, check boxes and buttons
-        // are drawn whole by their live controls.
+        // are drawn whole with the objects the user works with.
         default: break;
         }
     }
     for (InputRef ref : InputOrder(data_)) {
         const int objectPage = PageOf(data_, ref);
-        if (objectPage != page && objectPage != kAllPages)
-            continue;
-        QWidget* editor = this->editor(ref);
-        if (!editor)
-            editor = createEditor(ref);
-        content.tabOrder.push_back(editor);
+        if (objectPage == page || objectPage == kAllPages)
+            content.objects.push_back(formObjectOf(ref));
     }
     std::vector<int> buttons;
     for (size_t i = 0; i < data_.buttons.size(); ++i) {
@@ -165,221 +158,56 @@ void FormPage::buildPage(int page)
                data_.buttons[static_cast<size_t>(b)].tabOrder;
     });
     for (int i : buttons)
-        content.tabOrder.push_back(button(i) ? button(i) : createButton(i));
+        content.objects.push_back({ObjectKind::Button, i});
+    content.controlRects.reserve(content.objects.size());
+    for (FormObject object : content.objects)
+        content.controlRects.push_back(controlRect(object));
 }
 
-QWidget* FormPage::createEditor(InputRef ref)
+const std::vector<FormObject>& FormPage::objectsShown() const
 {
-    const auto at = static_cast<size_t>(ref.index);
-    QWidget* made = nullptr;
-    int objectPage = 0;
-    switch (ref.kind) {
-    case InputKind::Field: {
-        const Field& f = design_.fields[ref.index];
-        auto* edit = new FieldEditor(f, this);
-        edit->setGeometry(insideBox(painter_.bounds(ObjectKind::Field, ref.index)));
-        if (data_.calendarOption != 0 && isDate(f.fieldFormat))
-            edit->setCalendar([this, ref](QDate day) { return formatDay(ref.index, day); });
-        connect(edit, &FieldEditor::typed, this, [this, ref](const QString& text) {
-            form_.setValue(ref, text.toStdString());
-            emit typed(ref);
-        });
-        fields_[at - 1] = edit;
-        made = edit;
-        objectPage = f.page;
-        break;
+    return pages_[static_cast<size_t>(page_)].objects;
+}
+
+QRect FormPage::controlRect(FormObject object) const
+{
+    const QRectF bounds = painter_.bounds(object.kind, object.index);
+    if (object.kind == ObjectKind::Field || object.kind == ObjectKind::Notes)
+        return insideBox(bounds);
+    return bounds.toRect();
+}
+
+std::optional<FormObject> FormPage::objectAt(QPoint point) const
+{
+    const PageContent& content = pages_[static_cast<size_t>(page_)];
+    // Drawn last is topmost.
+    for (size_t i = content.objects.size(); i-- > 0;) {
+        if (content.controlRects[i].contains(point))
+            return content.objects[i];
     }
-    case InputKind::Notes: {
-        const Notes& n = design_.notes[ref.index];
-        auto* edit = new NotesEditor(n, this);
-        edit->setGeometry(insideBox(painter_.bounds(ObjectKind::Notes, ref.index)));
-        connect(edit, &NotesEditor::typed, this, [this, ref](const QString& text) {
-            form_.setValue(ref, text.toStdString());
-            emit typed(ref);
-        });
-        notes_[at - 1] = edit;
-        made = edit;
-        objectPage = n.page;
-        break;
-    }
-    case InputKind::Combo: {
-        const Combo& c = design_.combos[ref.index];
-        auto* edit = new ComboEditor(c, this);
-        edit->setGeometry(painter_.bounds(ObjectKind::Combo, ref.index).toRect());
-        connect(edit, &ComboEditor::typed, this, [this, ref](const QString& text) {
-            form_.setValue(ref, text.toStdString());
-            emit typed(ref);
-        });
-        combos_[at - 1] = edit;
-        made = edit;
-        objectPage = c.page;
-        break;
-    }
-    case InputKind::Checkbox: {
-        const Checkbox& c = design_.checkboxes[ref.index];
-        auto* box = new CheckEditor(c, this);
-        box->setGeometry(painter_.bounds(ObjectKind::Checkbox, ref.index).toRect());
-        connect(box, &CheckEditor::typed, this, [this, ref](int value) {
-            form_.setValue(ref, std::to_string(value));
-            emit typed(ref);
-        });
-        checkboxes_[at] = box;
-        made = box;
-        objectPage = c.page;
-        break;
-    }
-    }
-    made_.emplace_back(made, objectPage);
-    showValue(ref);
-    lockEditor(ref, made);
-    made->setVisible(onPage(objectPage));
-    return made;
-}
-
-QWidget* FormPage::createButton(int index)
-{
-    const Button& b = design_.buttons[index];
-    auto* button = new DesignButton(b, this);
-    button->setGeometry(painter_.bounds(ObjectKind::Button, index).toRect());
-    connect(button, &QPushButton::clicked, this, [this, index] { emit buttonPressed(index); });
-    buttons_[static_cast<size_t>(index)] = button;
-    made_.emplace_back(button, b.page);
-    button->setVisible(onPage(b.page));
-    return button;
-}
-
-FieldEditor* FormPage::field(int index) const
-{
-    return at(fields_, index - 1);
-}
-
-NotesEditor* FormPage::notes(int index) const
-{
-    return at(notes_, index - 1);
-}
-
-ComboEditor* FormPage::combo(int index) const
-{
-    return at(combos_, index - 1);
-}
-
-CheckEditor* FormPage::checkbox(int index) const
-{
-    return at(checkboxes_, index);
-}
-
-DesignButton* FormPage::button(int index) const
-{
-    return at(buttons_, index);
-}
-
-QWidget* FormPage::editor(InputRef ref) const
-{
-    switch (ref.kind) {
-    case InputKind::Field: return field(ref.index);
-    case InputKind::Notes: return notes(ref.index);
-    case InputKind::Combo: return combo(ref.index);
-    case InputKind::Checkbox: return checkbox(ref.index);
-    }
-    return nullptr;
-}
-
-std::optional<InputRef> FormPage::focusedInput() const
-{
-    const QWidget* focus = QApplication::focusWidget();
-    while (focus && focus->parentWidget() != this)
-        focus = focus->parentWidget();
-    if (!focus)
-        return std::nullopt;
-    for (size_t i = 0; i < fields_.size(); ++i)
-        if (fields_[i] == focus)
-            return InputRef{InputKind::Field, static_cast<int>(i + 1)};
-    for (size_t i = 0; i < notes_.size(); ++i)
-        if (notes_[i] == focus)
-            return InputRef{InputKind::Notes, static_cast<int>(i + 1)};
-    for (size_t i = 0; i < combos_.size(); ++i)
-        if (combos_[i] == focus)
-            return InputRef{InputKind::Combo, static_cast<int>(i + 1)};
-    for (size_t i = 0; i < checkboxes_.size(); ++i)
-        if (checkboxes_[i] == focus)
-            return InputRef{InputKind::Checkbox, static_cast<int>(i)};
     return std::nullopt;
 }
 
-void FormPage::focusFirst()
+void FormPage::paintFace(QPainter& painter, FormObject object, const QRect& rect) const
 {
-    for (QWidget* editor : pages_[static_cast<size_t>(page_)].tabOrder) {
-        if (editor->isVisible() && editor->isEnabled()) {
-            editor->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-}
-
-void FormPage::showValue(InputRef ref)
-{
-    const QString value = QString::fromStdString(form_.value(ref));
-    switch (ref.kind) {
-    case InputKind::Field:
-        if (FieldEditor* edit = field(ref.index))
-            edit->showValue(value);
-        break;
-    case InputKind::Notes:
-        if (NotesEditor* edit = notes(ref.index))
-            edit->showValue(value);
-        break;
-    case InputKind::Combo:
-        if (ComboEditor* edit = combo(ref.index))
-            edit->showValue(value);
-        break;
-    case InputKind::Checkbox:
-        if (CheckEditor* box = checkbox(ref.index))
-            box->showValue(value.toInt());
+    const int i = object.index;
+    switch (object.kind) {
+    case ObjectKind::Field: {
+        const Field& f = design_.fields[i];
+        paintFieldFace(painter, f, rect, valueOf(object), hasCalendar(i));
         break;
     }
-}
-
-void FormPage::lockEditor(InputRef ref, QWidget* editor)
-{
-    const bool locked = readOnly_ || form_.locked(ref);
-    if (auto* line = qobject_cast<QLineEdit*>(editor))
-        line->setReadOnly(locked);
-    else if (auto* memo = qobject_cast<NotesEditor*>(editor))
-        memo->setReadOnly(locked);
-    else if (auto* box = qobject_cast<CheckEditor*>(editor))
-        box->setReadOnly(locked);
-}
-
-void FormPage::applyLocks(bool readOnly)
-{
-    readOnly_ = readOnly;
-    for (size_t i = 0; i < fields_.size(); ++i)
-        if (fields_[i])
-            lockEditor({InputKind::Field, static_cast<int>(i + 1)}, fields_[i]);
-    for (size_t i = 0; i < notes_.size(); ++i)
-        if (notes_[i])
-            lockEditor({InputKind::Notes, static_cast<int>(i + 1)}, notes_[i]);
-    for (size_t i = 0; i < combos_.size(); ++i)
-        if (combos_[i])
-            lockEditor({InputKind::Combo, static_cast<int>(i + 1)}, combos_[i]);
-    for (size_t i = 0; i < checkboxes_.size(); ++i)
-        if (checkboxes_[i])
-            lockEditor({InputKind::Checkbox, static_cast<int>(i)}, checkboxes_[i]);
-}
-
-QString FormPage::formatDay(int field, QDate day)
-{
-    if (!formats_)
-        formats_ = std::make_unique<LocaleFormats>(locale_);
-    const double serial = static_cast<double>(QDate(1899, 12, 30).daysTo(day));
-    std::optional<std::string> text;
-    switch (design_.fields[field].fieldFormat) {
-    case 6: text = formats_->generalDate(serial); break;
-    case 8: text = formats_->mediumDate(serial); break;
-    case 9: text = formats_->longDate(serial); break;
-    default: text = formats_->shortDate(serial); break;
+    case ObjectKind::Notes: paintNotesFace(painter, design_.notes[i], rect, valueOf(object)); break;
+    case ObjectKind::Combo:
+        paintComboFace(painter, design_.combos[i], rect, valueOf(object), !isLocked(object));
+        break;
+    case ObjectKind::Checkbox:
+        paintCheckboxFace(painter, design_.checkboxes[i], rect, valueOf(object).toInt(),
+                          !isLocked(object));
+        break;
+    case ObjectKind::Button: paintButtonFace(painter, design_.buttons[i], rect); break;
+    default: break;
     }
-    return QString::fromStdString(text.value_or(std::string()));
 }
 
 void FormPage::paintEvent(QPaintEvent* event)
@@ -389,33 +217,125 @@ void FormPage::paintEvent(QPaintEvent* event)
     painter.fillRect(dirty, surface_);
     if (!tile_.isNull())
         painter.drawTiledPixmap(rect(), tile_);
-    for (const Drawn& drawn : pages_[static_cast<size_t>(page_)].drawn) {
+    const PageContent& content = pages_[static_cast<size_t>(page_)];
+    for (const Drawn& drawn : content.drawn) {
         if (drawn.bounds.intersects(dirty))
             painter_.paint(painter, drawn.kind, drawn.index);
+    }
+    // The objects the user works with over the rest, in the order their controls stack;
+    // a live control draws its own.
+    for (size_t i = 0; i < content.objects.size(); ++i) {
+        const QRect& rect = content.controlRects[i];
+        if (rect.intersects(dirty) && !liveControl(content.objects[i]))
+            paintFace(painter, content.objects[i], rect);
     }
 }
 
 bool FormPage::focusNextPrevChild(bool next)
 {
-    const std::vector<QWidget*>& order = pages_[static_cast<size_t>(page_)].tabOrder;
+    const std::vector<FormObject>& order = objectsShown();
     const QWidget* focus = QApplication::focusWidget();
     while (focus && focus->parentWidget() != this)
         focus = focus->parentWidget();
-    const auto current = std::find(order.begin(), order.end(), focus);
+    const std::optional<FormObject> object = focus ? objectOf(focus) : std::nullopt;
+    const auto current = object ? std::find(order.begin(), order.end(), *object) : order.end();
     if (order.empty() || current == order.end())
         return QWidget::focusNextPrevChild(next);
     // The design's TAB order, round the page.
     const auto count = static_cast<ptrdiff_t>(order.size());
-    ptrdiff_t at = current - order.begin();
-    for (ptrdiff_t step = 0; step < count; ++step) {
-        at = (at + (next ? 1 : -1) + count) % count;
-        QWidget* candidate = order[static_cast<size_t>(at)];
-        if (candidate->isVisible() && candidate->isEnabled()) {
-            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-    }
+    const ptrdiff_t to = ((current - order.begin()) + (next ? 1 : -1) + count) % count;
+    activate(order[static_cast<size_t>(to)], next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
+}
+
+void FormPage::focusInEvent(QFocusEvent* event)
+{
+    // The page itself takes no typing: the focus goes on to the first object (the last
+    // one when coming backwards).
+    const std::vector<FormObject>& order = objectsShown();
+    if (order.empty()) {
+        QWidget::focusInEvent(event);
+        return;
+    }
+    activate(event->reason() == Qt::BacktabFocusReason ? order.back() : order.front(),
+             event->reason());
+}
+
+void FormPage::forwardMouse(QMouseEvent* event)
+{
+    QWidget* target = mouseTarget_;
+    QMouseEvent copy(event->type(), target->mapFrom(this, event->position()),
+                     event->scenePosition(), event->globalPosition(), event->button(),
+                     event->buttons(), event->modifiers(), event->pointingDevice());
+    QCoreApplication::sendEvent(target, &copy);
+    event->setAccepted(copy.isAccepted());
+}
+
+void FormPage::mousePressEvent(QMouseEvent* event)
+{
+    // A press on a drawn object makes its control, which takes the whole click.
+    const std::optional<FormObject> object = objectAt(event->position().toPoint());
+    mouseTarget_ = object ? activate(*object, Qt::MouseFocusReason) : nullptr;
+    if (mouseTarget_)
+        forwardMouse(event);
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void FormPage::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void FormPage::mouseMoveEvent(QMouseEvent* event)
+{
+    if (mouseTarget_ && event->buttons() != Qt::NoButton) {
+        forwardMouse(event);
+        return;
+    }
+    const std::optional<FormObject> object = objectAt(event->position().toPoint());
+    if (object && object->kind == ObjectKind::Button) {
+        // A button lights up under the pointer: its control does that.
+        makeControl(*object);
+    }
+    const bool text =
+        object && (object->kind == ObjectKind::Field || object->kind == ObjectKind::Notes ||
+                   object->kind == ObjectKind::Combo);
+    if (text != textCursor_) {
+        textCursor_ = text;
+        if (text)
+            setCursor(Qt::IBeamCursor);
+        else
+            unsetCursor();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void FormPage::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (mouseTarget_) {
+        forwardMouse(event);
+        mouseTarget_ = nullptr;
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+bool FormPage::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const std::optional<FormObject> object = objectAt(help->pos());
+        const QString tip = object ? toolTipOf(*object) : QString();
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this, controlRect(*object));
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 } // namespace qv::runtime

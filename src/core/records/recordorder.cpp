@@ -5,13 +5,15 @@
 
 #include <unicode/coll.h>
 #include <unicode/locid.h>
-#include <unicode/unistr.h>
+#include <unicode/ustring.h>
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 namespace qv {
 
@@ -35,7 +37,9 @@ std::optional<double> numberOf(const std::string& text, const FormulaLocale& loc
     return value;
 }
 
-// The collation key of a text: compares like the locale's alphabet, case ignored.
+// The collation keys of texts: compare like the locale's alphabet, case ignored. The keys
+// of one sort live end to end in one buffer: a hundred thousand keys then cost one
+// allocation, not one each.
 class TextKeys {
 public:
     explicit TextKeys(const FormulaLocale& locale)
@@ -49,30 +53,90 @@ public:
             collator_->setStrength(icu::Collator::SECONDARY);
     }
 
-    std::string key(const std::string& text) const
+    // Appends the key of `text` to the buffer; where it starts there.
+    size_t add(const std::string& text)
     {
-        if (!collator_)
-            return text;
-        const icu::UnicodeString u = icu::UnicodeString::fromUTF8(text);
-        uint8_t buffer[256];
-        int32_t length = collator_->getSortKey(u, buffer, sizeof buffer);
-        if (length <= static_cast<int32_t>(sizeof buffer))
-            return std::string(reinterpret_cast<const char*>(buffer), static_cast<size_t>(length));
-        std::string big(static_cast<size_t>(length), '\0');
-        collator_->getSortKey(u, reinterpret_cast<uint8_t*>(big.data()), length);
-        return big;
+        const size_t at = bytes_.size();
+        if (!collator_) {
+            bytes_ += text;
+            return at;
+        }
+        // Into one reused UTF-16 buffer (bad UTF-8 becomes U+FFFD, as everywhere else).
+        int32_t units = 0;
+        UErrorCode status = U_ZERO_ERROR;
+        utf16_.resize(text.size() + 1);
+        u_strFromUTF8WithSub(utf16_.data(), static_cast<int32_t>(utf16_.size()), &units,
+                             text.data(), static_cast<int32_t>(text.size()), 0xFFFD, nullptr,
+                             &status);
+        if (U_FAILURE(status))
+            units = 0;
+        for (int32_t room = 64;;) {
+            bytes_.resize(at + static_cast<size_t>(room));
+            const int32_t length = collator_->getSortKey(
+                utf16_.data(), units, reinterpret_cast<uint8_t*>(bytes_.data() + at), room);
+            if (length <= room) {
+                bytes_.resize(at + static_cast<size_t>(length));
+                return at;
+            }
+            room = length;
+        }
     }
+
+    const std::string& bytes() const { return bytes_; }
 
 private:
     std::unique_ptr<icu::Collator> collator_;
+    std::vector<UChar> utf16_;
+    std::string bytes_;
 };
 
 struct SortEntry {
     int64_t id;
-    int group; // 0 values of the kind, 1 other texts, 2 empty
     double number;
-    std::string key;
+    // The key of a text: its first bytes after the start all keys share, packed so that
+    // comparing the numbers compares those bytes, and where it lies in the keys' buffer.
+    uint64_t head;
+    size_t key;
+    uint32_t length;
+    int group; // 0 values of the kind, 1 other texts, 2 empty
 };
+
+// The bytes at `from`, up to eight, as one number that orders as they do (missing bytes 0).
+uint64_t headOf(const std::string& keys, size_t from, size_t end)
+{
+    uint64_t head = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        head <<= 8;
+        if (from + i < end)
+            head |= static_cast<uint8_t>(keys[from + i]);
+    }
+    return head;
+}
+
+// How many bytes every text key begins with alike: the heads start after them, so that
+// values such as "Customer 1" ... "Customer 99999" part in the head already.
+size_t commonStart(const std::vector<SortEntry>& entries, const std::string& keys)
+{
+    const SortEntry* first = nullptr;
+    size_t common = 0;
+    for (const SortEntry& e : entries) {
+        if (e.group != 1)
+            continue;
+        if (!first) {
+            first = &e;
+            common = e.length;
+            continue;
+        }
+        size_t same = 0;
+        const size_t most = std::min<size_t>(common, e.length);
+        while (same < most && keys[first->key + same] == keys[e.key + same])
+            ++same;
+        common = same;
+        if (common == 0)
+            break;
+    }
+    return common;
+}
 
 } // namespace
 
@@ -94,7 +158,7 @@ SortKind SortKindOf(const AppData& data, InputRef ref)
 std::vector<int64_t> OrderRecords(std::vector<KeyedRecord> records, SortKind kind, bool descending,
                                   const FormulaLocale& locale)
 {
-    const TextKeys keys(locale);
+    TextKeys keys(locale);
     std::unique_ptr<LocaleFormats> formats;
     if (kind == SortKind::Date)
         formats = std::make_unique<LocaleFormats>(locale);
@@ -104,7 +168,7 @@ std::vector<int64_t> OrderRecords(std::vector<KeyedRecord> records, SortKind kin
     std::vector<SortEntry> entries;
     entries.reserve(records.size());
     for (KeyedRecord& record : records) {
-        SortEntry entry{record.first, 1, 0, {}};
+        SortEntry entry{record.first, 0, 0, 0, 0, 1};
         if (record.second.find_first_not_of(' ') == std::string::npos) {
             entry.group = 2;
         } else {
@@ -123,12 +187,36 @@ std::vector<int64_t> OrderRecords(std::vector<KeyedRecord> records, SortKind kin
                 entry.group = 0;
                 entry.number = *value;
             } else {
-                entry.key = keys.key(record.second);
+                const size_t at = keys.add(record.second);
+                entry.key = at;
+                entry.length = static_cast<uint32_t>(keys.bytes().size() - at);
             }
         }
-        entries.push_back(std::move(entry));
+        entries.push_back(entry);
         std::string().swap(record.second);
     }
+    const std::string& bytes = keys.bytes();
+    const size_t common = commonStart(entries, bytes);
+    for (SortEntry& e : entries) {
+        if (e.group == 1)
+            e.head = headOf(bytes, e.key + common, e.key + size_t{e.length});
+    }
+    // Keys past the head: the rest of both, then the shorter first.
+    auto compareKeys = [&](const SortEntry& a, const SortEntry& b) {
+        if (a.head != b.head)
+            return a.head < b.head ? -1 : 1;
+        const size_t skip = common + 8;
+        const size_t restA = a.length > skip ? a.length - skip : 0;
+        const size_t restB = b.length > skip ? b.length - skip : 0;
+        const size_t most = std::min(restA, restB);
+        if (most > 0) {
+            const int order =
+                std::memcmp(bytes.data() + a.key + skip, bytes.data() + b.key + skip, most);
+            if (order != 0)
+                return order;
+        }
+        return restA == restB ? 0 : (restA < restB ? -1 : 1);
+    };
     const bool byValue = kind != SortKind::Text;
     std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
         if (a.group != b.group) {
@@ -137,8 +225,10 @@ std::vector<int64_t> OrderRecords(std::vector<KeyedRecord> records, SortKind kin
         }
         if (a.group == 0 && byValue && a.number != b.number)
             return descending ? a.number > b.number : a.number < b.number;
-        if (a.group != 2 && a.key != b.key)
-            return descending ? a.key > b.key : a.key < b.key;
+        if (a.group == 1) {
+            if (const int order = compareKeys(a, b); order != 0)
+                return descending ? order > 0 : order < 0;
+        }
         return a.id < b.id;
     });
     std::vector<int64_t> ids;

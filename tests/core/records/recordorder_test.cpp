@@ -3,6 +3,11 @@
 #include "records/recordorder.h"
 
 #include <gtest/gtest.h>
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+
+#include <algorithm>
+#include <memory>
 
 namespace qv {
 namespace {
@@ -58,6 +63,52 @@ TEST(OrderRecords, SortsByTheColumnsKindOfValue)
     for (const Case& c : cases)
         EXPECT_EQ(OrderRecords(keyed(c.values), c.kind, c.descending, FormulaLocale{}), c.order)
             << c.what;
+}
+
+// Orders texts as the locale's collator compares them, whatever start they share and however
+// long they are: the order of many generated texts equals a sort by the collator itself.
+TEST(OrderRecords, TextsOrderAsTheCollatorComparesThem)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Collator> collator(
+        icu::Collator::createInstance(icu::Locale("en_US"), status));
+    ASSERT_TRUE(U_SUCCESS(status));
+    collator->setStrength(icu::Collator::SECONDARY);
+    const std::vector<std::string> starts = {
+        "", "Customer ", "customer ", "Customer", std::string(300, 'x'), "\xC3\xA9t\xC3\xA9 "};
+    const std::vector<std::string> ends = {"",         "1",  "10",  "2",           "a",
+                                           "A",        "ab", "ab ", "abcdefghijk", "abcdefghijl",
+                                           "\xC3\xA0", "-",  " ",   "a\xFF"};
+    std::vector<std::string> values;
+    for (int descending = 0; descending < 2; ++descending) {
+        values.clear();
+        uint32_t seed = 12345;
+        for (int i = 0; i < 600; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            const std::string& start = starts[(seed >> 8) % starts.size()];
+            const std::string& end = ends[(seed >> 16) % ends.size()];
+            values.push_back(start + end + (i % 7 == 0 ? end : std::string()));
+        }
+        std::vector<int64_t> expected(values.size());
+        for (size_t i = 0; i < values.size(); ++i)
+            expected[i] = static_cast<int64_t>(i + 1);
+        auto empty = [](const std::string& v) {
+            return v.find_first_not_of(' ') == std::string::npos;
+        };
+        std::stable_sort(expected.begin(), expected.end(), [&](int64_t a, int64_t b) {
+            const std::string& va = values[static_cast<size_t>(a - 1)];
+            const std::string& vb = values[static_cast<size_t>(b - 1)];
+            if (empty(va) || empty(vb))
+                return !empty(va) && empty(vb);
+            UErrorCode s = U_ZERO_ERROR;
+            const UCollationResult order =
+                collator->compareUTF8(icu::StringPiece(va), icu::StringPiece(vb), s);
+            return descending ? order == UCOL_GREATER : order == UCOL_LESS;
+        });
+        EXPECT_EQ(OrderRecords(keyed(values), SortKind::Text, descending != 0, FormulaLocale{}),
+                  expected)
+            << (descending ? "descending" : "ascending");
+    }
 }
 
 TEST(OrderRecords, TheColumnsFormatGivesTheKind)
