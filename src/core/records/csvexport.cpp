@@ -34,7 +34,7 @@ std::string csvCell(std::string_view value, const CsvFormat& format)
     return out;
 }
 
-std::string csvText(const RecordSet& records, const std::vector<ExchangeColumn>& columns,
+std::string csvText(const RecordSet& records, const std::vector<RecordColumn>& columns,
                     const CsvFormat& format)
 {
     std::string out;
@@ -49,7 +49,7 @@ std::string csvText(const RecordSet& records, const std::vector<ExchangeColumn>&
         for (size_t c = 0; c < columns.size(); ++c) {
             if (c > 0)
                 out += format.delimiter;
-            appendCell(out, row.value(columns[c].ref), format);
+            appendCell(out, row.value(columns[c].object), format);
         }
         // A record of one empty value would make an empty line, which readers skip.
         if (out.size() == lineStart)
@@ -61,7 +61,7 @@ std::string csvText(const RecordSet& records, const std::vector<ExchangeColumn>&
 }
 
 CsvExport exportCsvFile(const std::filesystem::path& path, const RecordSet& records,
-                        const std::vector<ExchangeColumn>& columns, const CsvFormat& format)
+                        const std::vector<RecordColumn>& columns, const CsvFormat& format)
 {
     CsvExport result;
     const std::string text = csvText(records, columns, format);

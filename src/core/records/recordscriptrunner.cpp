@@ -83,7 +83,7 @@ private:
     class EmptyRow : public RecordRow {
     public:
         int32_t id() const override { return 0; }
-        std::string value(ValueRef) const override { return {}; }
+        std::string value(InputRef) const override { return {}; }
     };
 
     const RecordRow& currentOrEmpty() const { return env_.current ? *env_.current : empty_; }
@@ -118,7 +118,7 @@ private:
             if (c.kind == Kind::CountTotal && !c.columns.empty()) {
                 const std::string value(trimmed(row.value(c.columns.front())));
                 const bool unchecked =
-                    c.columns.front().kind == ValueKind::Checkbox && value == "0";
+                    c.columns.front().kind == InputKind::Checkbox && value == "0";
                 if (value.empty() || unchecked)
                     return true;
             }
@@ -132,7 +132,7 @@ private:
     bool add(FormulaDecimal& total, const RecordCommand& c, const RecordRow& row,
              std::string& error)
     {
-        for (const ValueRef& column : c.columns) {
+        for (const InputRef& column : c.columns) {
             const auto value = ValDecimal(NormaliseNumberText(row.value(column), env_.locale));
             const auto next = value ? total.plus(*value) : std::nullopt;
             if (!next) {
@@ -183,8 +183,8 @@ private:
         action::ShowRecords show;
         show.columns = c.columns;
         if (show.columns.empty()) {
-            for (const ExchangeColumn& column : env_.columns)
-                show.columns.push_back(column.ref);
+            for (const RecordColumn& column : env_.columns)
+                show.columns.push_back(column.object);
         }
         eachMatch(c, [&](const RecordRow& row) {
             show.ids.push_back(row.id());
@@ -194,10 +194,10 @@ private:
         return true;
     }
 
-    const ExchangeColumn* columnOf(ValueRef ref) const
+    const RecordColumn* columnOf(InputRef ref) const
     {
-        for (const ExchangeColumn& column : env_.columns) {
-            if (column.ref == ref)
+        for (const RecordColumn& column : env_.columns) {
+            if (column.object == ref)
                 return &column;
         }
         return nullptr;
@@ -213,7 +213,7 @@ private:
         std::size_t records = 0;
         eachMatch(c, [&](const RecordRow& row) {
             for (const RecordCommand::Assignment& a : c.assignments) {
-                const ExchangeColumn* column = columnOf(a.target);
+                const RecordColumn* column = columnOf(a.target);
                 std::string reason;
                 const std::optional<std::string> value =
                     column ? checkedRecordValue(*column,

@@ -35,7 +35,7 @@ protected:
     }
 
     AppData design = test::invoiceDesign();
-    std::vector<ExchangeColumn> columns = recordColumns(design);
+    std::vector<RecordColumn> columns = RecordSchema(design).columns();
     MemoryRecordSet records = test::invoices();
     const RecordRow* current = &records.records()[1]; // Jones, record 2
 };

@@ -3,7 +3,7 @@
 #include "builder/appdata.h"
 #include "document/objectkind.h"
 #include "records/memoryrecordset.h"
-#include "records/recordcolumns.h"
+#include "records/recordschema.h"
 
 #include <gtest/gtest.h>
 
@@ -47,21 +47,21 @@ inline AppData invoiceDesign()
     return a;
 }
 
-inline constexpr ValueRef F(int n)
+inline constexpr InputRef F(int n)
 {
-    return {ValueKind::Field, n};
+    return {InputKind::Field, n};
 }
-inline constexpr ValueRef M(int n)
+inline constexpr InputRef M(int n)
 {
-    return {ValueKind::Notes, n};
+    return {InputKind::Notes, n};
 }
-inline constexpr ValueRef C(int n)
+inline constexpr InputRef C(int n)
 {
-    return {ValueKind::Combo, n};
+    return {InputKind::Combo, n};
 }
-inline constexpr ValueRef K(int n)
+inline constexpr InputRef K(int n)
 {
-    return {ValueKind::Checkbox, n};
+    return {InputKind::Checkbox, n};
 }
 
 // Records of the invoice design: customer, quantity, price, total, delivery, paid.
