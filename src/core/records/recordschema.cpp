@@ -132,10 +132,9 @@ RecordSchema::RecordSchema(const AppData& data)
         if (named == names.end())
             continue;
         byObject_[ref] = static_cast<int>(columns_.size());
-        const int format =
-            ref.kind == InputKind::Field
-                ? data.fields[static_cast<size_t>(ref.index - 1)].field.fieldFormat
-                : 0;
+        const int format = ref.kind == InputKind::Field
+                               ? data.fields[static_cast<size_t>(ref.index - 1)].field.fieldFormat
+                               : 0;
         columns_.push_back({ref, named->second, tagOf(data, ref), searchable(data, ref),
                             maxLengthOf(data, ref), format});
     }
