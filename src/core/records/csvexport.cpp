@@ -65,6 +65,11 @@ CsvExport exportCsvFile(const std::filesystem::path& path, const RecordSet& reco
 {
     CsvExport result;
     const std::string text = csvText(records, columns, format);
+    // Half the records in a file that looks whole would be worse than no file.
+    if (const std::string failed = records.failure(); !failed.empty()) {
+        result.message = path.string() + " was not written: " + failed;
+        return result;
+    }
     std::string error;
     if (!writeFileAtomically(path, text, error)) {
         result.message = path.string() + ": " + error;

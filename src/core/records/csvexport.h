@@ -30,7 +30,8 @@ struct CsvExport {
     std::size_t records = 0;
 };
 
-// Writes csvText into `path` as one step: a failure leaves an older file as it was.
+// Writes csvText into `path` as one step: a failure, also of reading the records, leaves
+// an older file as it was.
 CsvExport exportCsvFile(const std::filesystem::path& path, const RecordSet& records,
                         const std::vector<RecordColumn>& columns, const CsvFormat& format);
 

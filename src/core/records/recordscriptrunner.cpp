@@ -39,6 +39,12 @@ public:
     // Adds what the command asks for; false with `error` set when it fails.
     bool run(const RecordCommand& c, ActionOutcome& out, std::string& error)
     {
+        return evaluate(c, out, error) && readWhole(error);
+    }
+
+private:
+    bool evaluate(const RecordCommand& c, ActionOutcome& out, std::string& error)
+    {
         switch (c.kind) {
         case Kind::Select: return select(c, out, error);
         case Kind::Replace: return replace(c, out, error);
@@ -79,7 +85,6 @@ public:
         return false;
     }
 
-private:
     class EmptyRow : public RecordRow {
     public:
         int32_t id() const override { return 0; }
@@ -109,6 +114,16 @@ private:
                 return visit(row);
             return true;
         });
+    }
+
+    // A result over records read only in part would be wrong, not just short.
+    bool readWhole(std::string& error) const
+    {
+        const std::string failed = env_.records.failure();
+        if (failed.empty())
+            return true;
+        error = "the records could not be read: " + failed;
+        return false;
     }
 
     std::size_t count(const RecordCommand& c)
@@ -230,6 +245,8 @@ private:
             ++records;
             return true;
         });
+        if (error.empty())
+            readWhole(error);
         if (!error.empty()) {
             error = "nothing was replaced: " + error;
             return false;
@@ -267,7 +284,10 @@ ActionOutcome runRecordScript(const RecordScript& script, ScriptEnvironment& env
         }
         const auto& command = std::get<RecordCommand>(step);
         std::string error;
-        if (!runner.run(command, out, error)) {
+        const std::size_t before = out.actions.size();
+        const bool ran = runner.run(command, out, error);
+        if (!ran || !error.empty()) {
+            out.actions.resize(before);
             out.error = command.line + ": " + error + ".";
             return out;
         }

@@ -38,6 +38,9 @@ public:
     // for the call; a caller that needs a value later copies it. The set does not change
     // while it is visited.
     virtual void forEach(const std::function<bool(const RecordRow&)>& visit) const = 0;
+    // Why the last forEach stopped before the end of the set although `visit` asked for
+    // more (the records could not be read); "" when it did not.
+    virtual std::string failure() const { return {}; }
 };
 
 // One value to write into a stored record.

@@ -246,6 +246,13 @@ TEST(CsvFileTest, ExportReplacesAFileWholeAndImportReadsIt)
     EXPECT_FALSE(failed.ok);
     EXPECT_NE(failed.message.find("blocked"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(blocked));
+
+    // Records that cannot be read to the end write nothing, and an older file stays.
+    const test::BrokenRecordSet broken(records, 2);
+    const CsvExport half = exportCsvFile(path, broken, columns, CsvFormat{});
+    EXPECT_FALSE(half.ok);
+    EXPECT_NE(half.message.find("the disk image is malformed"), std::string::npos);
+    EXPECT_EQ(importCsvFile(path, columns, CsvFormat{}).records.size(), 4u);
 }
 
 } // namespace

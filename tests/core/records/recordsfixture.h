@@ -93,4 +93,34 @@ inline MemoryRecordSet invoices()
     return set;
 }
 
+// The records of `whole` of which only the first `readable` can be read, as from a store
+// whose file is damaged half way.
+class BrokenRecordSet : public RecordSet {
+public:
+    BrokenRecordSet(const MemoryRecordSet& whole, std::size_t readable)
+        : whole_(whole), readable_(readable)
+    {
+    }
+
+    std::size_t size() const override { return whole_.size(); }
+    void forEach(const std::function<bool(const RecordRow&)>& visit) const override
+    {
+        failure_.clear();
+        std::size_t read = 0;
+        whole_.forEach([&](const RecordRow& row) {
+            if (read++ == readable_) {
+                failure_ = "the disk image is malformed";
+                return false;
+            }
+            return visit(row);
+        });
+    }
+    std::string failure() const override { return failure_; }
+
+private:
+    const MemoryRecordSet& whole_;
+    std::size_t readable_;
+    mutable std::string failure_;
+};
+
 } // namespace qv::test
