@@ -60,6 +60,19 @@ public:
     virtual bool update(int64_t id, const std::vector<std::string>& values) = 0;
     virtual bool remove(int64_t id) = 0;
 
+    // New records, each with its values in schema order, all in one transaction: either
+    // every one is stored or, with lastError() saying why, none.
+    virtual bool insertAll(const std::vector<std::vector<std::string>>& records) = 0;
+    // Values of single columns of stored records, all in one transaction: either every
+    // change is written or, with lastError() saying why, none. A change to a record that
+    // no longer exists refuses the whole list.
+    struct ValueChange {
+        int64_t id = 0;
+        int column = 0;
+        std::string value;
+    };
+    virtual bool setValues(const std::vector<ValueChange>& changes) = 0;
+
     // True once after another program (a second copy of the application) has changed the
     // records since the last call.
     virtual bool changedElsewhere() = 0;

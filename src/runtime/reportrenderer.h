@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/memoryrecordset.h"
 #include "records/inputref.h"
+#include "records/memoryrecordset.h"
 #include "reports/report.h"
 
 #include <QImage>

@@ -16,6 +16,7 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <map>
 
 namespace qv::runtime {
 
@@ -456,6 +457,7 @@ std::vector<KeyedRecord> SqliteRecordStore::columnValues(int column)
 
 std::vector<int64_t> SqliteRecordStore::search(int column, const std::string& text)
 {
+    error_.clear();
     std::vector<int64_t> ids;
     if (column < 0 || column >= static_cast<int>(columns_.size()) ||
         columns_[static_cast<size_t>(column)].isEmpty())
@@ -633,6 +635,81 @@ bool SqliteRecordStore::remove(int64_t id)
     query.addBindValue(QVariant::fromValue<qlonglong>(id));
     if (!query.exec())
         return fail(query, QStringLiteral("record %1 cannot be deleted").arg(id));
+    dataVersion_ = dataVersion();
+    return true;
+}
+
+bool SqliteRecordStore::insertAll(const std::vector<std::vector<std::string>>& records)
+{
+    if (readOnly_) {
+        error_ = QStringLiteral("%1: the records are read-only").arg(path_);
+        return false;
+    }
+    if (!begin())
+        return false;
+    for (const std::vector<std::string>& values : records) {
+        if (insert(values) == 0) {
+            rollback();
+            return false;
+        }
+    }
+    if (!commit()) {
+        rollback();
+        return false;
+    }
+    dataVersion_ = dataVersion();
+    return true;
+}
+
+bool SqliteRecordStore::setValues(const std::vector<ValueChange>& changes)
+{
+    if (readOnly_) {
+        error_ = QStringLiteral("%1: the records are read-only").arg(path_);
+        return false;
+    }
+    for (const ValueChange& change : changes) {
+        if (change.column < 0 || change.column >= static_cast<int>(columns_.size()) ||
+            columns_[static_cast<size_t>(change.column)].isEmpty())
+            return failWith(QStringLiteral("the records cannot be changed"),
+                            QStringLiteral("the file has no column for this value"));
+    }
+    if (!begin())
+        return false;
+    const QString now = nowText();
+    // One prepared statement per column written.
+    std::map<int, std::unique_ptr<QSqlQuery>> statements;
+    for (const ValueChange& change : changes) {
+        std::unique_ptr<QSqlQuery>& query = statements[change.column];
+        if (!query) {
+            query = std::make_unique<QSqlQuery>(database());
+            query->prepare(
+                QStringLiteral("UPDATE %1 SET %2 = ?, %3 = ? WHERE %4 = ?")
+                    .arg(kRecordsTable, quoted(columns_[static_cast<size_t>(change.column)]),
+                         quoted(std::string(kChangedColumn)), quoted(std::string(kIdColumn))));
+        }
+        query->addBindValue(QString::fromStdString(change.value));
+        query->addBindValue(now);
+        query->addBindValue(QVariant::fromValue<qlonglong>(change.id));
+        if (!query->exec()) {
+            fail(*query, QStringLiteral("record %1 cannot be changed").arg(change.id));
+            statements.clear();
+            rollback();
+            return false;
+        }
+        const int changed = query->numRowsAffected();
+        query->finish();
+        if (changed == 0) {
+            statements.clear();
+            rollback();
+            return failWith(QStringLiteral("record %1 cannot be changed").arg(change.id),
+                            QStringLiteral("it no longer exists"));
+        }
+    }
+    statements.clear();
+    if (!commit()) {
+        rollback();
+        return false;
+    }
     dataVersion_ = dataVersion();
     return true;
 }

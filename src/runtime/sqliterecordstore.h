@@ -55,6 +55,8 @@ public:
     int64_t insert(const std::vector<std::string>& values) override;
     bool update(int64_t id, const std::vector<std::string>& values) override;
     bool remove(int64_t id) override;
+    bool insertAll(const std::vector<std::vector<std::string>>& records) override;
+    bool setValues(const std::vector<ValueChange>& changes) override;
 
     bool changedElsewhere() override;
 
