@@ -1,0 +1,126 @@
+// Printing: the Print entry and the designed reports of the print-report menu, each for
+// the record on screen or the records of the last search, into a preview, a PDF file or
+// on a printer.
+#include "runtimewindow.h"
+
+#include "formpage.h"
+#include "formrecordrow.h"
+#include "recordsession.h"
+#include "reportprinter.h"
+#include "reportrenderer.h"
+#include "searchwindow.h"
+#include "storerecordset.h"
+
+#include "builder/recordfiles.h"
+#include "records/windowreport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
+#include <QStandardPaths>
+
+namespace qv::runtime {
+
+namespace {
+
+// The designed report a print command prints, with the caption it goes by; nullptr for
+// the page on screen.
+const BlockReport* reportOf(const AppData& data, int report)
+{
+    if (report > 0)
+        return static_cast<size_t>(report) < data.reports.size() &&
+                       !data.reports[static_cast<size_t>(report)].caption.empty()
+                   ? &data.reports[static_cast<size_t>(report)]
+                   : nullptr;
+    for (size_t r = 1; r < data.reports.size(); ++r) {
+        if (!data.reports[r].caption.empty())
+            return &data.reports[r];
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void RuntimeWindow::print(int report)
+{
+    if (!session_->saveNow())
+        return;
+    const BlockReport* designed = reportOf(data_, report);
+    const QString caption = designed ? QString::fromStdString(designed->caption) : tr("Print");
+    const size_t found = search_ && search_->searched() ? search_->chosen().size() : 0;
+    const std::optional<PrintChoice> choice = dialogs_.choosePrint(caption, found);
+    if (!choice)
+        return;
+    QString pdf;
+    if (choice->target == PrintTarget::Pdf) {
+        const QString name =
+            QString::fromStdString(designed ? designed->caption : AppNameOf(data_, "Record"));
+        const QString suggested =
+            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                .filePath(name + QStringLiteral(".pdf"));
+        pdf = dialogs_.saveFile(tr("PDF File"), suggested, tr("PDF files (*.pdf)"));
+        if (pdf.isEmpty())
+            return;
+        if (QFileInfo(pdf).suffix().isEmpty())
+            pdf += QStringLiteral(".pdf");
+    }
+    const QString error = printTo(report, *choice, pdf);
+    if (!error.isEmpty())
+        warn(error);
+}
+
+QString RuntimeWindow::printTo(int report, PrintChoice choice, const QString& pdfPath)
+{
+    const BlockReport* designed = reportOf(data_, report);
+    if (report > 0 && !designed)
+        return tr("The design has no report %1.").arg(report);
+    const Report layout = designed ? designed->report : WindowReport(data_, page_->page());
+    const QString caption = designed ? QString::fromStdString(designed->caption) : windowTitle();
+    const ReportRenderer renderer(layout, data_);
+
+    const FormRecordRow row(*form_);
+    const SingleRecordSet single(row);
+    std::optional<StoreRecordSet> found;
+    if (choice.scope == PrintScope::Found) {
+        if (!store_ || !search_ || !search_->searched())
+            return tr("Search for the records to print first.");
+        found.emplace(*store_, schema_, search_->chosen());
+        if (found->size() == 0)
+            return tr("The last search found no records to print.");
+    }
+    const RecordSet& records = found ? static_cast<const RecordSet&>(*found) : single;
+
+    switch (choice.target) {
+    case PrintTarget::Pdf: {
+        const QString error = printReportToPdf(renderer, records, pdfPath, caption);
+        if (error.isEmpty())
+            showNotice(tr("The report was written to %1.").arg(pdfPath));
+        return error;
+    }
+    case PrintTarget::Preview: {
+        const std::unique_ptr<QPrintPreviewDialog> preview =
+            reportPreview(renderer, records, caption, this);
+        preview->resize(900, 700);
+        dialogs_.run(*preview);
+        return {};
+    }
+    case PrintTarget::Printer: {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(caption);
+        QPrintDialog dialog(&printer, this);
+        if (dialogs_.run(dialog) != QDialog::Accepted)
+            return {};
+        if (!printReport(renderer, records, printer))
+            return tr("The printer %1 could not print the report.").arg(printer.printerName());
+        if (const std::string failed = records.failure(); !failed.empty())
+            return tr("The report was printed only in part: %1")
+                .arg(QString::fromStdString(failed));
+        return {};
+    }
+    }
+    return {};
+}
+
+} // namespace qv::runtime
