@@ -12,7 +12,7 @@
 #include "storerecordset.h"
 
 #include "builder/recordfiles.h"
-#include "records/windowreport.h"
+#include "designer/reportassembly.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +20,9 @@
 #include <QPrinter>
 #include <QPrintPreviewDialog>
 #include <QStandardPaths>
+
+#include <algorithm>
+#include <cmath>
 
 namespace qv::runtime {
 
@@ -39,6 +42,22 @@ const BlockReport* reportOf(const AppData& data, int report)
             return &data.reports[r];
     }
     return nullptr;
+}
+
+// The report of the page on screen, for a design without reports: what the report
+// designer's "Assemble" makes of it, on A4 paper (turned for a landscape design) or paper
+// as large as the window when that is larger.
+Report pageReport(const AppData& data, const ProjectDocument& design, int page)
+{
+    constexpr float kA4Short = 11906;
+    constexpr float kA4Long = 16838;
+    auto fitting = [](float paper, float window) {
+        return std::isfinite(window) ? std::max(paper, window) : paper;
+    };
+    Report base;
+    base.paperWidth = fitting(data.landscape ? kA4Long : kA4Short, data.surfaceWidth);
+    base.paperHeight = fitting(data.landscape ? kA4Short : kA4Long, data.surfaceHeight);
+    return assembleReport(design, page, base).report;
 }
 
 } // namespace
@@ -76,7 +95,7 @@ QString RuntimeWindow::printTo(int report, PrintChoice choice, const QString& pd
     const BlockReport* designed = reportOf(data_, report);
     if (report > 0 && !designed)
         return tr("The design has no report %1.").arg(report);
-    const Report layout = designed ? designed->report : WindowReport(data_, page_->page());
+    const Report layout = designed ? designed->report : pageReport(data_, design_, page_->page());
     const QString caption = designed ? QString::fromStdString(designed->caption) : windowTitle();
     const ReportRenderer renderer(layout, data_);
 
