@@ -49,6 +49,14 @@ public:
     // Visits every record in record-number order until `visit` returns false; false when
     // the store could not be read to the end.
     virtual bool forEach(const std::function<bool(const StoredRecord&)>& visit) = 0;
+    // The records whose value in any of the columns contains the text, ignoring case.
+    virtual std::vector<int64_t> searchAny(const std::vector<int>& columns,
+                                           const std::string& text) = 0;
+    // Visits the records `ids` names, in that order, until `visit` returns false; numbers
+    // without a record (deleted meanwhile) are passed over. False when the store could
+    // not be read to the end.
+    virtual bool forEachOf(const std::vector<int64_t>& ids,
+                           const std::function<bool(const StoredRecord&)>& visit) = 0;
 
     // A record; nullopt with an empty lastError() when there is no such record, with the
     // reason in lastError() when it could not be read.

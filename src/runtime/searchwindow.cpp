@@ -72,7 +72,6 @@ SearchWindow::SearchWindow(const AppData& data, const RecordSchema& schema, Reco
     list_ = new gui::ListPlus;
     list_->setAccessibleName(tr("Records found"));
     list_->setMSelect(layout_.multiSelect);
-    list_->setBackGroundColor(palette().color(QPalette::Base));
     list_->setMinimumHeight(200);
     layout->addWidget(list_, 1);
 
@@ -123,12 +122,7 @@ void SearchWindow::search(int column, const QString& text)
     if (text.isEmpty()) {
         found = store_.ids();
     } else if (column == kAllFields) {
-        for (int c : layout_.searchable) {
-            const std::vector<int64_t> ids = store_.search(c, text.toStdString());
-            found.insert(found.end(), ids.begin(), ids.end());
-        }
-        std::sort(found.begin(), found.end());
-        found.erase(std::unique(found.begin(), found.end()), found.end());
+        found = store_.searchAny(layout_.searchable, text.toStdString());
     } else {
         found = store_.search(column, text.toStdString());
     }
@@ -228,29 +222,30 @@ void SearchWindow::fillList()
     std::vector<gui::ListRow> rows;
     const size_t listed = std::min<size_t>(results_.size(), kMaxListed);
     rows.reserve(listed);
-    std::vector<int64_t> gone;
-    for (size_t i = 0; i < listed; ++i) {
-        const std::optional<StoredRecord> record = store_.load(results_[i]);
-        if (!record) {
-            if (!store_.lastError().isEmpty()) {
-                emit problem(store_.lastError());
-                break;
-            }
-            gone.push_back(results_[i]);
-            continue;
-        }
+    const std::vector<int64_t> wanted(results_.begin(),
+                                      results_.begin() + static_cast<std::ptrdiff_t>(listed));
+    const bool read = store_.forEachOf(wanted, [&](const StoredRecord& record) {
         gui::ListRow row;
-        row.number = static_cast<qint32>(record->id);
+        row.number = static_cast<qint32>(record.id);
         for (size_t k = 0; k < columns_.size(); ++k) {
             const auto c = static_cast<size_t>(columns_[k]);
-            row.columns[k] = listText(schema_.columns()[c], record->values[c].value_or(""));
+            row.columns[k] = listText(schema_.columns()[c], record.values[c].value_or(""));
         }
         rows.push_back(std::move(row));
-    }
-    // Records another copy of the application deleted meanwhile are no longer found.
-    std::erase_if(results_, [&](int64_t id) {
-        return std::find(gone.begin(), gone.end(), id) != gone.end();
+        return true;
     });
+    if (!read)
+        emit problem(store_.lastError());
+    // Records another copy of the application deleted meanwhile are no longer found.
+    if (read && rows.size() < listed) {
+        std::unordered_set<int64_t> shown;
+        for (const gui::ListRow& row : rows)
+            shown.insert(row.number);
+        const auto firstUnlisted = results_.begin() + static_cast<std::ptrdiff_t>(listed);
+        results_.erase(std::remove_if(results_.begin(), firstUnlisted,
+                                      [&](int64_t id) { return shown.count(id) == 0; }),
+                       firstUnlisted);
+    }
 
     list_->setCSelect(std::max<int>(1, static_cast<int>(columns_.size())));
     list_->NameButton(0, tr("ID"));

@@ -17,6 +17,7 @@
 
 #include <atomic>
 #include <map>
+#include <unordered_map>
 
 namespace qv::runtime {
 
@@ -83,6 +84,13 @@ public:
     {
         sqlite3_bind_text(statement_, at, text.data(), static_cast<int>(text.size()),
                           SQLITE_TRANSIENT);
+    }
+    void bind(int at, int64_t number) { sqlite3_bind_int64(statement_, at, number); }
+    // Ready to run again with new values.
+    void reset()
+    {
+        sqlite3_reset(statement_);
+        failed_ = false;
     }
     // True while there is a row; `failed` tells an error from the end.
     bool step()
@@ -474,6 +482,81 @@ std::vector<int64_t> SqliteRecordStore::search(int column, const std::string& te
     if (query.failed())
         failWith(QStringLiteral("the records cannot be searched"), query.error());
     return ids;
+}
+
+std::vector<int64_t> SqliteRecordStore::searchAny(const std::vector<int>& columns,
+                                                  const std::string& text)
+{
+    error_.clear();
+    QStringList tests;
+    for (int column : columns) {
+        if (column >= 0 && column < static_cast<int>(columns_.size()) &&
+            !columns_[static_cast<size_t>(column)].isEmpty())
+            tests << QStringLiteral("%1 LIKE ?1 ESCAPE '\\'")
+                         .arg(quoted(columns_[static_cast<size_t>(column)]));
+    }
+    std::vector<int64_t> ids;
+    if (tests.isEmpty())
+        return ids;
+    // One walk over the table for every column; the text only ever travels as a value.
+    Statement query(handle(), QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1")
+                                  .arg(quoted(std::string(kIdColumn)), kRecordsTable,
+                                       tests.join(QStringLiteral(" OR "))));
+    if (query.ok())
+        query.bind(1, likePattern(text).toStdString());
+    while (query.ok() && query.step())
+        ids.push_back(query.integer(0));
+    if (query.failed())
+        failWith(QStringLiteral("the records cannot be searched"), query.error());
+    return ids;
+}
+
+bool SqliteRecordStore::forEachOf(const std::vector<int64_t>& ids,
+                                  const std::function<bool(const StoredRecord&)>& visit)
+{
+    // The records are read a few hundred at a time and handed on in the order asked for.
+    constexpr size_t kChunk = 400;
+    QStringList marks;
+    for (size_t i = 0; i < kChunk; ++i)
+        marks << QStringLiteral("?");
+    Statement query(handle(),
+                    QStringLiteral("SELECT %1, %2, %3, %4 FROM %5 WHERE %1 IN (%6)")
+                        .arg(quoted(std::string(kIdColumn)), quoted(std::string(kCreatedColumn)),
+                             quoted(std::string(kChangedColumn)), valueColumns(), kRecordsTable,
+                             marks.join(QLatin1Char(','))));
+    std::unordered_map<int64_t, StoredRecord> read;
+    for (size_t from = 0; from < ids.size() && query.ok(); from += kChunk) {
+        const size_t to = std::min(ids.size(), from + kChunk);
+        query.reset();
+        // Record numbers start at 1: 0 fills the places of a short last chunk.
+        for (size_t i = 0; i < kChunk; ++i)
+            query.bind(static_cast<int>(i) + 1, from + i < to ? ids[from + i] : int64_t(0));
+        read.clear();
+        while (query.step()) {
+            StoredRecord record;
+            record.id = query.integer(0);
+            record.created = query.text(1);
+            record.changed = query.text(2);
+            record.values.reserve(columns_.size());
+            for (size_t c = 0; c < columns_.size(); ++c) {
+                if (columns_[c].isEmpty())
+                    record.values.emplace_back(std::nullopt);
+                else
+                    record.values.emplace_back(query.text(static_cast<int>(c) + 3));
+            }
+            read.emplace(record.id, std::move(record));
+        }
+        if (query.failed())
+            break;
+        for (size_t i = from; i < to; ++i) {
+            const auto found = read.find(ids[i]);
+            if (found != read.end() && !visit(found->second))
+                return true;
+        }
+    }
+    if (query.failed())
+        return failWith(QStringLiteral("the records cannot be read"), query.error());
+    return true;
 }
 
 bool SqliteRecordStore::forEach(const std::function<bool(const StoredRecord&)>& visit)

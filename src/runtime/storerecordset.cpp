@@ -39,17 +39,11 @@ void StoreRecordSet::forEach(const std::function<bool(const RecordRow&)>& visit)
             failure_ = store_.lastError().toStdString();
         return;
     }
-    for (int64_t id : order_) {
-        const std::optional<StoredRecord> record = store_.load(id);
-        if (!record) {
-            if (store_.lastError().isEmpty())
-                continue; // deleted meanwhile
-            failure_ = store_.lastError().toStdString();
-            return;
-        }
-        if (!visit(StoredRecordRow(*record, schema_)))
-            return;
-    }
+    const bool read = store_.forEachOf(order_, [&](const StoredRecord& record) {
+        return visit(StoredRecordRow(record, schema_));
+    });
+    if (!read)
+        failure_ = store_.lastError().toStdString();
 }
 
 std::string StoreUpdater::apply(const std::vector<RecordChange>& changes)

@@ -32,7 +32,7 @@ private:
 };
 
 // Stored records in an order of record numbers (the current sort, a search result), read
-// one at a time while they are visited, so that no more than one is held. A record that
+// a few at a time while they are visited, so that they are never all held. A record that
 // another copy of the application deleted meanwhile is passed over.
 class StoreRecordSet : public RecordSet {
 public:
