@@ -45,19 +45,40 @@ const BlockReport* reportOf(const AppData& data, int report)
 }
 
 // The report of the page on screen, for a design without reports: what the report
-// designer's "Assemble" makes of it, on A4 paper (turned for a landscape design) or paper
-// as large as the window when that is larger.
+// designer's "Assemble" makes of it, moved in by a half-inch margin that printers can
+// print, on A4 paper (turned for a landscape design) or paper as large as the window with
+// its margins when that is larger.
 Report pageReport(const AppData& data, const ProjectDocument& design, int page)
 {
     constexpr float kA4Short = 11906;
     constexpr float kA4Long = 16838;
+    constexpr float kMargin = 720;
     auto fitting = [](float paper, float window) {
-        return std::isfinite(window) ? std::max(paper, window) : paper;
+        return std::isfinite(window) ? std::max(paper, window + 2 * kMargin) : paper;
     };
     Report base;
     base.paperWidth = fitting(data.landscape ? kA4Long : kA4Short, data.surfaceWidth);
     base.paperHeight = fitting(data.landscape ? kA4Short : kA4Long, data.surfaceHeight);
-    return assembleReport(design, page, base).report;
+    Report report = assembleReport(design, page, base).report;
+    for (ReportSquare& s : report.squares) {
+        s.left += kMargin;
+        s.top += kMargin;
+    }
+    for (ReportLine& l : report.lines) {
+        l.x1 += kMargin;
+        l.x2 += kMargin;
+        l.y1 += kMargin;
+        l.y2 += kMargin;
+    }
+    for (ReportImage& i : report.images) {
+        i.left += kMargin;
+        i.top += kMargin;
+    }
+    for (ReportLabel& l : report.labels) {
+        l.left += kMargin;
+        l.top += kMargin;
+    }
+    return report;
 }
 
 } // namespace
