@@ -90,8 +90,10 @@ QString RuntimeWindow::exportTo(const QString& path, const std::vector<int64_t>&
         exportCsvFile(pathOf(path), records, schema_.columns(), formatOf(data_));
     if (!written.ok)
         return QString::fromStdString(written.message);
-    showNotice(tr("%1 records were written to %2.")
-                   .arg(QLocale().toString(qulonglong(written.records)), path));
+    showNotice(written.records == 1
+                   ? tr("1 record was written to %1.").arg(path)
+                   : tr("%1 records were written to %2.")
+                         .arg(QLocale().toString(qulonglong(written.records)), path));
     return {};
 }
 
@@ -133,8 +135,10 @@ bool RuntimeWindow::importFrom(const QString& path)
         return false;
     }
     session_->reloadOrder();
-    QString text = tr("%1 records were imported from %2.")
-                       .arg(QLocale().toString(qulonglong(read.records.size())), path);
+    QString text = read.records.size() == 1
+                       ? tr("1 record was imported from %1.").arg(path)
+                       : tr("%1 records were imported from %2.")
+                             .arg(QLocale().toString(qulonglong(read.records.size())), path);
     if (!read.codePage.empty())
         text += QLatin1Char(' ') +
                 tr("The file was read as %1.").arg(QString::fromStdString(read.codePage));

@@ -77,7 +77,7 @@ SearchWindow::SearchWindow(const AppData& data, const RecordSchema& schema, Reco
 
     auto* bottom = new QHBoxLayout;
     found_ = new QLabel;
-    found_->setAccessibleName(tr("Records found"));
+    found_->setAccessibleName(tr("Matches"));
     bottom->addWidget(found_, 1);
     auto* show = new QPushButton(tr("Show Record"));
     bottom->addWidget(show);
