@@ -98,6 +98,9 @@ void RuntimeWindow::pressButton(int index)
             warn(QString::fromStdString(outcome.error));
             return;
         }
+        // What the script set is kept before anything leaves the window with it.
+        if (!outcome.actions.empty() && !session_->saveNow())
+            return;
     }
     // The action text sees what the script has just set.
     const ActionOutcome outcome =
@@ -187,9 +190,7 @@ bool RuntimeWindow::carryOut(const Action& action)
                 return true;
             },
             [this](const action::RecordsChanged&) {
-                session_->reloadOrder();
-                if (!session_->isNew())
-                    session_->showRecord(form_->recordId());
+                recordsChanged();
                 return true;
             },
         },

@@ -134,7 +134,7 @@ bool RuntimeWindow::importFrom(const QString& path)
         warn(tr("Nothing was imported: %1").arg(store_->lastError()));
         return false;
     }
-    session_->reloadOrder();
+    recordsChanged();
     QString text = read.records.size() == 1
                        ? tr("1 record was imported from %1.").arg(path)
                        : tr("%1 records were imported from %2.")

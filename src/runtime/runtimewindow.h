@@ -109,6 +109,9 @@ private:
     void showListedRecords(const QString& title, const std::vector<InputRef>& columns,
                            const std::vector<int32_t>& ids);
     void openFoundRecord(int64_t id);
+    // Records were added or changed behind the window: the walk, the record on screen and
+    // the search window's list follow.
+    void recordsChanged();
     void exportFound(const std::vector<int64_t>& ids);
     bool haveRecords();
     void showPosition();

@@ -50,6 +50,15 @@ void RuntimeWindow::openFoundRecord(int64_t id)
     activateWindow();
 }
 
+void RuntimeWindow::recordsChanged()
+{
+    session_->reloadOrder();
+    if (!session_->isNew())
+        session_->showRecord(form_->recordId());
+    if (search_)
+        search_->refresh();
+}
+
 void RuntimeWindow::sortNewOld()
 {
     session_->sortByNumber(true);
@@ -79,9 +88,7 @@ void RuntimeWindow::replaceValues()
         warn(QString::fromStdString(outcome.error));
         return;
     }
-    session_->reloadOrder();
-    if (!session_->isNew())
-        session_->showRecord(form_->recordId());
+    recordsChanged();
     dialogs_.inform(dialog.windowTitle(),
                     outcome.changed == 1
                         ? tr("1 record was changed.")

@@ -212,6 +212,14 @@ void SearchWindow::moveCurrent(int key)
     list_->setCurrentRow(list_->rowAtPosition(std::clamp(position, 0, rows - 1)));
 }
 
+void SearchWindow::refresh()
+{
+    const int current = list_->currentRow();
+    fillList();
+    if (current >= 0 && current < list_->rowCount())
+        list_->setCurrentRow(current);
+}
+
 QString SearchWindow::status() const
 {
     return found_->text();

@@ -56,6 +56,8 @@ public:
     void sortBy(int k);
     // Shows the current row's record in the main window.
     void openCurrent();
+    // Reads the listed records again, after they were changed.
+    void refresh();
 
     // The records found, in the list's order.
     const std::vector<int64_t>& results() const { return results_; }

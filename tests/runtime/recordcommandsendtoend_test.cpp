@@ -207,6 +207,7 @@ private slots:
 
         // Every record; a click on a header orders by it, a second click turns it round.
         QCOMPARE(find(QStringLiteral("All fields"), QString()).size(), 4u);
+        QCOMPARE(search->status(), QStringLiteral("Records found: 4"));
         QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->columnStart(0) + 20, 8));
         QCOMPARE(search->results(), (std::vector<int64_t>{4, 2, 1, 3}));
         QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->columnStart(0) + 20, 8));

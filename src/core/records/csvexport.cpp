@@ -35,8 +35,9 @@ std::string csvCell(std::string_view value, const CsvFormat& format)
 }
 
 std::string csvText(const RecordSet& records, const std::vector<RecordColumn>& columns,
-                    const CsvFormat& format)
+                    const CsvFormat& format, std::size_t* written)
 {
+    std::size_t count = 0;
     std::string out;
     for (size_t c = 0; c < columns.size(); ++c) {
         if (c > 0)
@@ -55,8 +56,11 @@ std::string csvText(const RecordSet& records, const std::vector<RecordColumn>& c
         if (out.size() == lineStart)
             out += "\"\"";
         out += "\r\n";
+        ++count;
         return true;
     });
+    if (written)
+        *written = count;
     return out;
 }
 
@@ -64,7 +68,8 @@ CsvExport exportCsvFile(const std::filesystem::path& path, const RecordSet& reco
                         const std::vector<RecordColumn>& columns, const CsvFormat& format)
 {
     CsvExport result;
-    const std::string text = csvText(records, columns, format);
+    std::size_t written = 0;
+    const std::string text = csvText(records, columns, format, &written);
     // Half the records in a file that looks whole would be worse than no file.
     if (const std::string failed = records.failure(); !failed.empty()) {
         result.message = path.string() + " was not written: " + failed;
@@ -76,7 +81,7 @@ CsvExport exportCsvFile(const std::filesystem::path& path, const RecordSet& reco
         return result;
     }
     result.ok = true;
-    result.records = records.size();
+    result.records = written;
     return result;
 }
 

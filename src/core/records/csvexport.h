@@ -20,9 +20,9 @@ std::string csvCell(std::string_view value, const CsvFormat& format);
 
 // The exchange text of a set of records, UTF-8 without a byte-order mark: a first line with
 // the columns' names, then one line per record in the set's order, each value in its
-// column; lines end in CR LF.
+// column; lines end in CR LF. `written`, when given, receives the number of records.
 std::string csvText(const RecordSet& records, const std::vector<RecordColumn>& columns,
-                    const CsvFormat& format);
+                    const CsvFormat& format, std::size_t* written = nullptr);
 
 struct CsvExport {
     bool ok = false;
