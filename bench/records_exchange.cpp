@@ -4,7 +4,7 @@
 #include "builder/appdata.h"
 #include "records/csvexport.h"
 #include "records/csvimport.h"
-#include "records/recordcolumns.h"
+#include "records/recordschema.h"
 #include "records/recordscript.h"
 #include "records/recordset.h"
 
@@ -84,14 +84,14 @@ private:
     struct Row : qv::RecordRow {
         explicit Row(const TableRecordSet& set) : set(set) {}
         int32_t id() const override { return static_cast<int32_t>(record + 1); }
-        std::string value(qv::ValueRef ref) const override
+        std::string value(qv::InputRef ref) const override
         {
             int column = 0;
             switch (ref.kind) {
-            case qv::ValueKind::Field: column = ref.index - 1; break;
-            case qv::ValueKind::Notes: column = kFields + ref.index - 1; break;
-            case qv::ValueKind::Combo: column = kFields + kNotes + ref.index - 1; break;
-            case qv::ValueKind::Checkbox: column = kFields + kNotes + kCombos + ref.index; break;
+            case qv::InputKind::Field: column = ref.index - 1; break;
+            case qv::InputKind::Notes: column = kFields + ref.index - 1; break;
+            case qv::InputKind::Combo: column = kFields + kNotes + ref.index - 1; break;
+            case qv::InputKind::Checkbox: column = kFields + kNotes + kCombos + ref.index; break;
             }
             if (column < 0 || column >= kColumns)
                 return {};
@@ -112,7 +112,7 @@ const TableRecordSet& records()
 
 void ExportAllRecords(benchmark::State& state)
 {
-    const auto columns = qv::recordColumns(invoiceDesign());
+    const auto columns = qv::RecordSchema(invoiceDesign()).columns();
     const TableRecordSet& set = records();
     for (auto _ : state) {
         const std::string text = qv::csvText(set, columns, qv::CsvFormat{});
@@ -123,7 +123,7 @@ BENCHMARK(ExportAllRecords)->Unit(benchmark::kMillisecond);
 
 void ImportAllRecords(benchmark::State& state)
 {
-    const auto columns = qv::recordColumns(invoiceDesign());
+    const auto columns = qv::RecordSchema(invoiceDesign()).columns();
     const std::string text = qv::csvText(records(), columns, qv::CsvFormat{});
     for (auto _ : state) {
         const qv::CsvImport read = qv::importCsv(text, "bench.csv", columns, qv::CsvFormat{});
@@ -137,7 +137,7 @@ BENCHMARK(ImportAllRecords)->Unit(benchmark::kMillisecond);
 void ScriptOverAllRecords(benchmark::State& state, const char* script)
 {
     const qv::AppData design = invoiceDesign();
-    const auto columns = qv::recordColumns(design);
+    const auto columns = qv::RecordSchema(design).columns();
     const qv::RecordScript parsed = qv::parseRecordScript(script, columns);
     for (auto _ : state) {
         qv::ScriptEnvironment environment{records(),           columns, nullptr, nullptr,

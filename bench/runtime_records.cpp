@@ -1,11 +1,17 @@
 // The records of a built application at 100,000 records of an invoice-like design (20
 // fields, 2 notes, 3 combos, 2 check boxes): opening the application on its last record,
 // searching one field, sorting the whole set by one column, writing every record to a CSV
-// file, and saving one edited record. The records file is made once and kept in the
+// file, and saving one edited record; the Export command, the search window and a script's
+// record command over every record. The records file is made once and kept in the
 // temporary folder. Reports the resident memory with the window open.
 #include "recordsession.h"
 #include "runtimewindow.h"
+#include "searchwindow.h"
 #include "sqliterecordstore.h"
+#include "storerecordset.h"
+
+#include "records/csvexport.h"
+#include "records/recordscript.h"
 
 #include "records/recordform.h"
 #include "records/recordorder.h"
@@ -22,6 +28,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -314,6 +322,85 @@ void BM_SaveOneEditedRecord(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveOneEditedRecord)->Unit(benchmark::kMillisecond);
+
+// The Export command: every record, read through the store as a record set, written as an
+// exchange file; in record-number order (one walk) and in another order (a look-up per
+// record, as after a sort).
+void exportInOrder(benchmark::State& state, bool reversed)
+{
+    Fixture& f = fixture();
+    auto store = f.open();
+    std::vector<int64_t> ids = store->ids();
+    if (reversed)
+        std::reverse(ids.begin(), ids.end());
+    const std::filesystem::path target =
+        QDir::temp().filePath(QStringLiteral("quorvalle-bench-export.csv")).toStdString();
+    const qv::CsvFormat format = qv::CsvFormat::fromDesign(",", "csv");
+    for (auto _ : state) {
+        const qv::runtime::StoreRecordSet records(*store, f.schema, ids);
+        const qv::CsvExport written =
+            qv::exportCsvFile(target, records, f.schema.columns(), format);
+        if (!written.ok || written.records != static_cast<size_t>(kRecords))
+            state.SkipWithError(written.message.c_str());
+    }
+    std::filesystem::remove(target);
+}
+
+void BM_ExportEveryRecord(benchmark::State& state)
+{
+    exportInOrder(state, false);
+}
+BENCHMARK(BM_ExportEveryRecord)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ExportEveryRecordSorted(benchmark::State& state)
+{
+    exportInOrder(state, true);
+}
+BENCHMARK(BM_ExportEveryRecordSorted)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The search window: a search of every searchable field, and one that finds every record
+// (the list shows the first SearchWindow::kMaxListed of them).
+void searchWindow(benchmark::State& state, const QString& text)
+{
+    Fixture& f = fixture();
+    auto store = f.open();
+    qv::runtime::SearchWindow window(f.data, f.schema, *store, qv::FormulaLocale{});
+    for (auto _ : state) {
+        window.search(qv::runtime::SearchWindow::kAllFields, text);
+        benchmark::DoNotOptimize(window.results().data());
+    }
+    state.counters["found"] = static_cast<double>(window.results().size());
+}
+
+void BM_SearchWindowAllFields(benchmark::State& state)
+{
+    searchWindow(state, QStringLiteral("4711"));
+}
+BENCHMARK(BM_SearchWindowAllFields)->Unit(benchmark::kMillisecond);
+
+void BM_SearchWindowEveryRecord(benchmark::State& state)
+{
+    searchWindow(state, QString());
+}
+BENCHMARK(BM_SearchWindowEveryRecord)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A button script's record command over every record in the store.
+void BM_ScriptSumOverEveryRecord(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    auto store = f.open();
+    const qv::runtime::StoreRecordSet records(*store, f.schema, store->ids());
+    const qv::RecordScript script =
+        qv::parseRecordScript("SUM F13 Where F12>50", f.schema.columns());
+    for (auto _ : state) {
+        qv::ScriptEnvironment environment{records, f.schema.columns(),  nullptr,
+                                          nullptr, qv::FormulaLocale{}, 46000};
+        const qv::ActionOutcome outcome = qv::runRecordScript(script, environment);
+        if (!outcome.error.empty())
+            state.SkipWithError(outcome.error.c_str());
+    }
+}
+BENCHMARK(BM_ScriptSumOverEveryRecord)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

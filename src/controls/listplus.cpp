@@ -42,6 +42,75 @@ void ListPlus::AddArray(const QStringList& rows)
     m_rows.reserve(std::size_t(rows.size()));
     for (const QString& text : rows)
         m_rows.push_back(parseListRow(text));
+    resetRows();
+}
+
+void ListPlus::setRows(std::vector<ListRow> rows)
+{
+    m_rows = std::move(rows);
+    resetRows();
+}
+
+void ListPlus::setOrder(std::vector<int> order)
+{
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        if (sorted[i] != int(i))
+            return;
+    }
+    if (sorted.size() != m_rows.size())
+        return;
+    m_order = std::move(order);
+    update();
+}
+
+void ListPlus::setCurrentRow(int row)
+{
+    if (row < -1 || row >= rowCount())
+        return;
+    m_currentRow = row;
+    m_look.highlightCurrent = row >= 0;
+    if (row >= 0) {
+        const int position = positionOfRow(row);
+        if (position < m_sbar->value())
+            m_sbar->setValue(position);
+        else if (m_rowsPerPage > 0 && position >= m_sbar->value() + m_rowsPerPage)
+            m_sbar->setValue(std::max(0, position - m_rowsPerPage + 1));
+    }
+    update();
+}
+
+std::vector<int> ListPlus::selectedRows() const
+{
+    std::vector<int> rows;
+    for (int row : m_order) {
+        if (m_rows[std::size_t(row)].selected)
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+int ListPlus::positionOfRow(int row) const
+{
+    const auto found = std::find(m_order.begin(), m_order.end(), row);
+    return found == m_order.end() ? -1 : int(found - m_order.begin());
+}
+
+int ListPlus::headerAt(int x) const
+{
+    const int at = x + m_hscroll->value();
+    if (at < m_look.starts[0])
+        return 0;
+    for (int k = 1; k <= m_look.columns; ++k) {
+        if (at < m_look.starts[std::size_t(k)])
+            return k;
+    }
+    return -1;
+}
+
+void ListPlus::resetRows()
+{
     m_order.resize(m_rows.size());
     for (std::size_t i = 0; i < m_order.size(); ++i)
         m_order[i] = int(i);
@@ -232,8 +301,12 @@ void ListPlus::mouseReleaseEvent(QMouseEvent* event)
     const bool endedResize = m_resizing;
     m_resizing = false;
     const int y = int(event->position().y());
-    if (event->button() == Qt::LeftButton && !endedResize && y >= kListHeaderHeight &&
-        !m_rows.empty()) {
+    if (event->button() == Qt::LeftButton && !endedResize && y >= 0 && y < kListHeaderHeight &&
+        m_armed < 0) {
+        if (const int column = headerAt(int(event->position().x())); column >= 0)
+            emit headerClicked(column);
+    } else if (event->button() == Qt::LeftButton && !endedResize && y >= kListHeaderHeight &&
+               !m_rows.empty()) {
         const int band = (y - kListHeaderHeight) / m_look.rowHeight;
         const int position = std::clamp(m_sbar->value() + band, 0, rowCount() - 1);
         m_currentRow = m_order[std::size_t(position)];

@@ -28,6 +28,18 @@ public:
     // Replaces the rows: each text is split at its commas (row number, ten columns, extra
     // field); the list returns to the top and lays itself out again.
     void AddArray(const QStringList& rows);
+    // Replaces the rows with rows made already, for texts that may hold commas.
+    void setRows(std::vector<ListRow> rows);
+    // The display order: the row shown at position p is row order[p]. An order that is not
+    // a permutation of the rows is refused.
+    void setOrder(std::vector<int> order);
+    // Makes a row the current one, highlighted and scrolled into view; -1 for none.
+    void setCurrentRow(int row);
+    // The selected rows in display order.
+    std::vector<int> selectedRows() const;
+    // The row shown at a display position.
+    int rowAtPosition(int position) const { return m_order.at(std::size_t(position)); }
+    int positionOfRow(int row) const;
     // Caption of header button index (0 over the number column, 1..10 the columns).
     void NameButton(int index, const QString& caption);
     // The width the columns may take: the horizontal scroll range becomes that width minus
@@ -70,6 +82,10 @@ public:
 
     ListLook look() const;
 
+signals:
+    // A header button was clicked: 0 the number column, 1..10 the text columns.
+    void headerClicked(int column);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -81,6 +97,8 @@ protected:
 private:
     void relayout();
     void placeBars();
+    void resetRows();
+    int headerAt(int x) const;
 
     std::vector<ListRow> m_rows;
     std::vector<int> m_order;

@@ -91,6 +91,8 @@ int main(int argc, char* argv[])
             return qv::runtime::OpenAppRecords(
                 read.data, schema, QCoreApplication::applicationDirPath(), appName, mayCreate);
         });
+    // What the reader repaired is said in the status line; a person is told at once.
+    window.showDataWarnings(read.warnings, mayCreate);
     if (parser.isSet(page))
         window.setPage(std::clamp(parser.value(page).toInt() - 1, 0, 4));
     if (parser.isSet(screenshot))

@@ -118,7 +118,7 @@ void RuntimeWindow::newView()
 
 void RuntimeWindow::viewDocument(int plate)
 {
-    const QString appFolder = QCoreApplication::applicationDirPath();
+    const QString& appFolder = appFolder_;
     const QString folder = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
                                .filePath(QString::fromStdString(AppNameOf(data_, "Application")) +
                                          QStringLiteral(" documents"));
@@ -135,7 +135,7 @@ void RuntimeWindow::viewDocument(int plate)
 void RuntimeWindow::runProgram(int program)
 {
     const OptionalProgram& p = data_.optionalPrograms[static_cast<size_t>(program)];
-    const QString appFolder = QCoreApplication::applicationDirPath();
+    const QString& appFolder = appFolder_;
     const QString commandLine =
         FillFromRecord(QString::fromStdString(p.commandLine), data_, *form_, appFolder, false);
     QString error;

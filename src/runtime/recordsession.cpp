@@ -8,6 +8,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace qv::runtime {
 
 RecordSession::RecordSession(const AppData& data, RecordForm& form, const RecordSchema& schema,
@@ -57,6 +59,11 @@ std::vector<int64_t> RecordSession::currentOrder()
         return {};
     if (!sort_)
         return store_->ids();
+    if (sort_->column < 0) {
+        std::vector<int64_t> ids = store_->ids();
+        std::reverse(ids.begin(), ids.end());
+        return ids;
+    }
     const RecordColumn& column = schema_.columns()[static_cast<size_t>(sort_->column)];
     return OrderRecords(store_->columnValues(sort_->column), SortKindOf(data_, column.object),
                         sort_->descending, locale_);
@@ -222,15 +229,32 @@ void RecordSession::sortBy(int column, bool descending)
     emit positionChanged();
 }
 
-void RecordSession::sortByNumber()
+void RecordSession::sortByNumber(bool descending)
 {
     if (!saveNow())
         return;
-    sort_.reset();
+    if (descending)
+        sort_ = Sort{-1, true};
+    else
+        sort_.reset();
     const int64_t current = form_.recordId();
     cursor_.setOrder(currentOrder(), current);
     if (current == 0)
         cursor_.leave();
+    emit positionChanged();
+}
+
+void RecordSession::reloadOrder()
+{
+    if (!store_)
+        return;
+    const int64_t current = form_.recordId();
+    cursor_.setOrder(currentOrder(), current);
+    if (current == 0)
+        cursor_.leave();
+    count_ = store_->count();
+    // Our own changes are not another program's.
+    store_->changedElsewhere();
     emit positionChanged();
 }
 

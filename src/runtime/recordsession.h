@@ -54,9 +54,13 @@ public:
     // Deletes the record on screen; the next one (else the previous one) is shown.
     bool deleteRecord();
 
-    // Orders the walk by a schema column (A-Z or Z-A) or by record number (Old-New).
+    // Orders the walk by a schema column (A-Z or Z-A) or by record number (Old-New, or
+    // New-Old when `descending`).
     void sortBy(int column, bool descending);
-    void sortByNumber();
+    void sortByNumber(bool descending = false);
+    // Records were added or changed behind the window (an import, a script's Replace):
+    // the walk is made anew in the current order, on the record shown.
+    void reloadOrder();
 
     // The user typed: formulas are run and a save is due.
     void edited();
@@ -87,7 +91,7 @@ private:
     QTimer saveTimer_;
     bool dirty_ = false;
     struct Sort {
-        int column;
+        int column; // -1: the record number
         bool descending;
     };
     std::optional<Sort> sort_;

@@ -49,6 +49,14 @@ public:
     // Visits every record in record-number order until `visit` returns false; false when
     // the store could not be read to the end.
     virtual bool forEach(const std::function<bool(const StoredRecord&)>& visit) = 0;
+    // The records whose value in any of the columns contains the text, ignoring case.
+    virtual std::vector<int64_t> searchAny(const std::vector<int>& columns,
+                                           const std::string& text) = 0;
+    // Visits the records `ids` names, in that order, until `visit` returns false; numbers
+    // without a record (deleted meanwhile) are passed over. False when the store could
+    // not be read to the end.
+    virtual bool forEachOf(const std::vector<int64_t>& ids,
+                           const std::function<bool(const StoredRecord&)>& visit) = 0;
 
     // A record; nullopt with an empty lastError() when there is no such record, with the
     // reason in lastError() when it could not be read.
@@ -59,6 +67,19 @@ public:
     // is stored again under its number, so nothing typed is lost.
     virtual bool update(int64_t id, const std::vector<std::string>& values) = 0;
     virtual bool remove(int64_t id) = 0;
+
+    // New records, each with its values in schema order, all in one transaction: either
+    // every one is stored or, with lastError() saying why, none.
+    virtual bool insertAll(const std::vector<std::vector<std::string>>& records) = 0;
+    // Values of single columns of stored records, all in one transaction: either every
+    // change is written or, with lastError() saying why, none. A change to a record that
+    // no longer exists refuses the whole list.
+    struct ValueChange {
+        int64_t id = 0;
+        int column = 0;
+        std::string value;
+    };
+    virtual bool setValues(const std::vector<ValueChange>& changes) = 0;
 
     // True once after another program (a second copy of the application) has changed the
     // records since the last call.

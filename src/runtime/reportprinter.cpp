@@ -2,6 +2,8 @@
 
 #include "reportrenderer.h"
 
+#include "records/recordset.h"
+
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
@@ -37,6 +39,11 @@ QString printReportToPdf(const ReportRenderer& renderer, const RecordSet& record
             file.cancelWriting();
             return QStringLiteral("%1 cannot be written: the report could not be drawn").arg(path);
         }
+    }
+    // A report of half the records that looks whole would mislead.
+    if (const std::string failed = records.failure(); !failed.empty()) {
+        file.cancelWriting();
+        return QStringLiteral("%1 was not written: %2").arg(path, QString::fromStdString(failed));
     }
     if (!file.commit())
         return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());

@@ -134,7 +134,7 @@ ReportRenderer::ReportRenderer(const Report& layout, const AppData& data) : layo
             continue;
         Label entry{&label, std::nullopt, 0};
         if (label.referenceCode != kPlainLabelRef) {
-            entry.ref = ValueRef::fromReportCode(label.referenceCode);
+            entry.ref = InputRef::fromReferenceCode(label.referenceCode);
             entry.slot = recordSlotOfCaption(label.caption) - 1;
             recordsPerPage_ = std::max(recordsPerPage_, entry.slot + 1);
             if (entry.ref && std::find(refs_.begin(), refs_.end(), *entry.ref) == refs_.end())
@@ -244,7 +244,7 @@ void ReportRenderer::paintLabel(QPainter& painter, const Label& entry,
         return;
     painter.setFont(fontOf(label));
     painter.setPen(colourOf(label.color));
-    if (entry.ref && entry.ref->kind == ValueKind::Checkbox) {
+    if (entry.ref && entry.ref->kind == InputKind::Checkbox) {
         if (!record)
             return;
         const qreal side = QFontMetricsF(painter.font()).ascent();
@@ -276,8 +276,8 @@ void ReportRenderer::paintLabel(QPainter& painter, const Label& entry,
                                                    Qt::AlignLeft | Qt::AlignTop, text);
         // The value of a one-line box sits in the middle of the box's height, as the
         // window shows it beside its title.
-        const bool box = entry.ref && (entry.ref->kind == ValueKind::Field ||
-                                       entry.ref->kind == ValueKind::Combo);
+        const bool box = entry.ref && (entry.ref->kind == InputKind::Field ||
+                                       entry.ref->kind == InputKind::Combo);
         const qreal height = box ? std::max<qreal>(needed.height(), label.height) : needed.height();
         painter.drawText(QRectF(label.left, label.top, needed.width(), height),
                          align | (box ? Qt::AlignVCenter : Qt::AlignTop), text);
@@ -339,7 +339,7 @@ bool ReportRenderer::render(QPagedPaintDevice& device, const RecordSet& records)
     };
     records.forEach([&](const RecordRow& row) {
         MemoryRecordSet::Record& copy = page.emplace_back(row.id());
-        for (const ValueRef& ref : refs_)
+        for (const InputRef& ref : refs_)
             copy.set(ref, row.value(ref));
         if (static_cast<int>(page.size()) == recordsPerPage_)
             flush();

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "records/inputref.h"
 #include "records/memoryrecordset.h"
-#include "records/valueref.h"
 #include "reports/report.h"
 
 #include <QImage>
@@ -52,7 +52,7 @@ public:
 private:
     struct Label {
         const ReportLabel* label;
-        std::optional<ValueRef> ref; // none for a plain label
+        std::optional<InputRef> ref; // none for a plain label
         int slot = 0;                // which record of the page, from 0
     };
 
@@ -63,7 +63,7 @@ private:
 
     Report layout_;
     std::vector<Label> labels_;
-    std::vector<ValueRef> refs_; // every value the labels show
+    std::vector<InputRef> refs_; // every value the labels show
     std::map<int, QImage> images_;
     int recordsPerPage_ = 1;
 };

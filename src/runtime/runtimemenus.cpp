@@ -45,11 +45,14 @@ void RuntimeWindow::buildMenus()
     item(file, captionOr(data_.deleteRecordMenuCaption, "Delete Record"),
          &RuntimeWindow::deleteRecord);
     file->addSeparator();
-    item(file, caption(MenuCaption::Printingit, "Print"), &RuntimeWindow::printPlaceholder);
+    QAction* print = file->addAction(caption(MenuCaption::Printingit, "Print"));
+    connect(print, &QAction::triggered, this, [this] { this->print(0); });
+    // The print-report menu: one entry per designed report, by its name.
     for (size_t r = 1; r < data_.reports.size(); ++r) {
-        if (!data_.reports[r].caption.empty())
-            item(file, QString::fromStdString(data_.reports[r].caption),
-                 &RuntimeWindow::printPlaceholder);
+        if (data_.reports[r].caption.empty())
+            continue;
+        QAction* report = file->addAction(QString::fromStdString(data_.reports[r].caption));
+        connect(report, &QAction::triggered, this, [this, r] { this->print(static_cast<int>(r)); });
     }
     QMenu* view = file->addMenu(captionOr(data_.viewMenuTitle, "View Document"));
     for (int p = 0; p < kFilePlateCount; ++p) {
@@ -62,9 +65,9 @@ void RuntimeWindow::buildMenus()
         connect(action, &QAction::triggered, this, [this, p] { viewDocument(p); });
     }
     view->menuAction()->setVisible(!view->isEmpty());
-    item(file, caption(MenuCaption::importmenu, "Import"), &RuntimeWindow::importPlaceholder);
+    item(file, caption(MenuCaption::importmenu, "Import"), &RuntimeWindow::importRecords);
     if (data_.exportOption != 0)
-        item(file, caption(MenuCaption::expot, "Export"), &RuntimeWindow::exportPlaceholder);
+        item(file, caption(MenuCaption::expot, "Export"), &RuntimeWindow::exportRecords);
     file->addSeparator();
     item(file, caption(MenuCaption::Exitit, "Exit"), &QWidget::close);
 
@@ -77,8 +80,7 @@ void RuntimeWindow::buildMenus()
     connect(paste, &QAction::triggered, this, [] { onFocusedText([](auto* w) { w->paste(); }); });
     item(edit, caption(MenuCaption::copyadress, "Copy All..."), &RuntimeWindow::copyAll);
     if (!data_.replaceMenuCaption.empty())
-        item(edit, QString::fromStdString(data_.replaceMenuCaption),
-             &RuntimeWindow::searchPlaceholder);
+        item(edit, QString::fromStdString(data_.replaceMenuCaption), &RuntimeWindow::replaceValues);
     edit->addSeparator();
     if (data_.calculatorMenuVisible)
         item(edit, caption(MenuCaption::Cal, "Calculator"), &RuntimeWindow::showCalculator);
@@ -86,15 +88,16 @@ void RuntimeWindow::buildMenus()
     item(edit, captionOr(data_.statisticsCaption, "Statistics"), &RuntimeWindow::showStatistics);
 
     QMenu* search = menuBar()->addMenu(caption(MenuCaption::Finding, "&Search"));
-    item(search, caption(MenuCaption::Mlist, "Search"), &RuntimeWindow::searchPlaceholder);
+    item(search, caption(MenuCaption::Mlist, "Search"), &RuntimeWindow::search);
     QAction* az = search->addAction(caption(MenuCaption::findenSortAZ, "Sort A-Z"));
     connect(az, &QAction::triggered, this, [this] { sort(false); });
     QAction* za = search->addAction(caption(MenuCaption::findenSortZA, "Sort Z-A"));
     connect(za, &QAction::triggered, this, [this] { sort(true); });
     item(search, caption(MenuCaption::findenSortOldNew, "Sort Old-New"),
          &RuntimeWindow::sortOldNew);
+    // The fourth entry, shown when the design names it, orders from the newest record.
     if (!data_.menuCaptions[static_cast<size_t>(MenuCaption::findenItem4)].empty())
-        item(search, caption(MenuCaption::findenItem4, ""), &RuntimeWindow::searchPlaceholder);
+        item(search, caption(MenuCaption::findenItem4, ""), &RuntimeWindow::sortNewOld);
 
     bool anyProgram = false;
     for (const OptionalProgram& program : data_.optionalPrograms)

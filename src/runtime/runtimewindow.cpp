@@ -5,8 +5,10 @@
 #include "formpage.h"
 #include "recordsession.h"
 #include "runtimeimage.h"
+#include "searchwindow.h"
 
 #include "builder/designofappdata.h"
+#include "formula/formulaengine.h"
 #include "records/recordform.h"
 
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,6 +57,8 @@ RuntimeWindow::RuntimeWindow(const AppData& data, const FormulaLocale& locale,
         return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
     };
     warn_ = [this](const QString& message) { QMessageBox::warning(this, windowTitle(), message); };
+    dialogs_ = standardDialogs(this);
+    appFolder_ = QCoreApplication::applicationDirPath();
 
     OpenedRecords opened = openRecords_ ? openRecords_(schema_) : OpenedRecords{};
     store_ = std::move(opened.store);
@@ -110,6 +115,14 @@ RuntimeWindow::RuntimeWindow(const AppData& data, const FormulaLocale& locale,
     statusBar()->addWidget(notice_, 1);
 
     form_->changed = [this](InputRef ref) { page_->showValue(ref); };
+    form_->resultsCut = [this](const std::vector<std::string>& objects) {
+        QStringList names;
+        for (const std::string& name : objects)
+            names << QString::fromStdString(name);
+        showNotice(tr("The result of %1 was cut to %2 characters.")
+                       .arg(names.join(QStringLiteral(", ")))
+                       .arg(QLocale().toString(qlonglong(kMaxFormulaResultLength))));
+    };
     connect(page_, &FormPage::typed, session_.get(), [this](InputRef) { session_->edited(); });
     connect(page_, &FormPage::buttonPressed, this, &RuntimeWindow::pressButton);
     connect(session_.get(), &RecordSession::recordShown, this, &RuntimeWindow::recordShown);
@@ -161,6 +174,30 @@ void RuntimeWindow::warn(const QString& message)
     notice_->setText(message);
     if (warn_)
         warn_(message);
+}
+
+void RuntimeWindow::showNotice(const QString& message)
+{
+    notice_->setText(message);
+}
+
+void RuntimeWindow::showDataWarnings(const std::vector<std::string>& warnings, bool tell)
+{
+    if (warnings.empty())
+        return;
+    constexpr size_t kShown = 10;
+    QStringList lines;
+    for (size_t i = 0; i < std::min(warnings.size(), kShown); ++i)
+        lines << QString::fromStdString(warnings[i]);
+    if (warnings.size() > kShown)
+        lines << tr("... and %1 more.").arg(warnings.size() - kShown);
+    const QString message =
+        tr("Some values of this application's design were damaged and have been repaired:\n%1")
+            .arg(lines.join(QLatin1Char('\n')));
+    showNotice(message);
+    if (tell)
+        QMetaObject::invokeMethod(
+            this, [this, message] { warn(message); }, Qt::QueuedConnection);
 }
 
 void RuntimeWindow::setPage(int page)
@@ -230,23 +267,6 @@ void RuntimeWindow::typeFunctionKey(int key)
         emit line->textEdited(line->text());
     } else if (auto* notes = qobject_cast<QPlainTextEdit*>(focus); notes && !notes->isReadOnly()) {
         notes->insertPlainText(text);
-    }
-}
-
-void RuntimeWindow::pressButton(int index)
-{
-    const std::string& action = data_.buttons[static_cast<size_t>(index)].buttonAction;
-    // The navigation commands; the other actions come with the action texts.
-    const std::pair<const char*, RecordMove> moves[] = {{"<<<", RecordMove::First},
-                                                        {"<<", RecordMove::TenBack},
-                                                        {"<", RecordMove::Previous},
-                                                        {">", RecordMove::Next},
-                                                        {">>", RecordMove::Last}};
-    for (const auto& [text, move] : moves) {
-        if (action == text) {
-            session_->move(move);
-            return;
-        }
     }
 }
 

@@ -16,6 +16,8 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <map>
+#include <unordered_map>
 
 namespace qv::runtime {
 
@@ -82,6 +84,13 @@ public:
     {
         sqlite3_bind_text(statement_, at, text.data(), static_cast<int>(text.size()),
                           SQLITE_TRANSIENT);
+    }
+    void bind(int at, int64_t number) { sqlite3_bind_int64(statement_, at, number); }
+    // Ready to run again with new values.
+    void reset()
+    {
+        sqlite3_reset(statement_);
+        failed_ = false;
     }
     // True while there is a row; `failed` tells an error from the end.
     bool step()
@@ -456,6 +465,7 @@ std::vector<KeyedRecord> SqliteRecordStore::columnValues(int column)
 
 std::vector<int64_t> SqliteRecordStore::search(int column, const std::string& text)
 {
+    error_.clear();
     std::vector<int64_t> ids;
     if (column < 0 || column >= static_cast<int>(columns_.size()) ||
         columns_[static_cast<size_t>(column)].isEmpty())
@@ -472,6 +482,81 @@ std::vector<int64_t> SqliteRecordStore::search(int column, const std::string& te
     if (query.failed())
         failWith(QStringLiteral("the records cannot be searched"), query.error());
     return ids;
+}
+
+std::vector<int64_t> SqliteRecordStore::searchAny(const std::vector<int>& columns,
+                                                  const std::string& text)
+{
+    error_.clear();
+    QStringList tests;
+    for (int column : columns) {
+        if (column >= 0 && column < static_cast<int>(columns_.size()) &&
+            !columns_[static_cast<size_t>(column)].isEmpty())
+            tests << QStringLiteral("%1 LIKE ?1 ESCAPE '\\'")
+                         .arg(quoted(columns_[static_cast<size_t>(column)]));
+    }
+    std::vector<int64_t> ids;
+    if (tests.isEmpty())
+        return ids;
+    // One walk over the table for every column; the text only ever travels as a value.
+    Statement query(handle(), QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1")
+                                  .arg(quoted(std::string(kIdColumn)), kRecordsTable,
+                                       tests.join(QStringLiteral(" OR "))));
+    if (query.ok())
+        query.bind(1, likePattern(text).toStdString());
+    while (query.ok() && query.step())
+        ids.push_back(query.integer(0));
+    if (query.failed())
+        failWith(QStringLiteral("the records cannot be searched"), query.error());
+    return ids;
+}
+
+bool SqliteRecordStore::forEachOf(const std::vector<int64_t>& ids,
+                                  const std::function<bool(const StoredRecord&)>& visit)
+{
+    // The records are read a few hundred at a time and handed on in the order asked for.
+    constexpr size_t kChunk = 400;
+    QStringList marks;
+    for (size_t i = 0; i < kChunk; ++i)
+        marks << QStringLiteral("?");
+    Statement query(handle(),
+                    QStringLiteral("SELECT %1, %2, %3, %4 FROM %5 WHERE %1 IN (%6)")
+                        .arg(quoted(std::string(kIdColumn)), quoted(std::string(kCreatedColumn)),
+                             quoted(std::string(kChangedColumn)), valueColumns(), kRecordsTable,
+                             marks.join(QLatin1Char(','))));
+    std::unordered_map<int64_t, StoredRecord> read;
+    for (size_t from = 0; from < ids.size() && query.ok(); from += kChunk) {
+        const size_t to = std::min(ids.size(), from + kChunk);
+        query.reset();
+        // Record numbers start at 1: 0 fills the places of a short last chunk.
+        for (size_t i = 0; i < kChunk; ++i)
+            query.bind(static_cast<int>(i) + 1, from + i < to ? ids[from + i] : int64_t(0));
+        read.clear();
+        while (query.step()) {
+            StoredRecord record;
+            record.id = query.integer(0);
+            record.created = query.text(1);
+            record.changed = query.text(2);
+            record.values.reserve(columns_.size());
+            for (size_t c = 0; c < columns_.size(); ++c) {
+                if (columns_[c].isEmpty())
+                    record.values.emplace_back(std::nullopt);
+                else
+                    record.values.emplace_back(query.text(static_cast<int>(c) + 3));
+            }
+            read.emplace(record.id, std::move(record));
+        }
+        if (query.failed())
+            break;
+        for (size_t i = from; i < to; ++i) {
+            const auto found = read.find(ids[i]);
+            if (found != read.end() && !visit(found->second))
+                return true;
+        }
+    }
+    if (query.failed())
+        return failWith(QStringLiteral("the records cannot be read"), query.error());
+    return true;
 }
 
 bool SqliteRecordStore::forEach(const std::function<bool(const StoredRecord&)>& visit)
@@ -633,6 +718,81 @@ bool SqliteRecordStore::remove(int64_t id)
     query.addBindValue(QVariant::fromValue<qlonglong>(id));
     if (!query.exec())
         return fail(query, QStringLiteral("record %1 cannot be deleted").arg(id));
+    dataVersion_ = dataVersion();
+    return true;
+}
+
+bool SqliteRecordStore::insertAll(const std::vector<std::vector<std::string>>& records)
+{
+    if (readOnly_) {
+        error_ = QStringLiteral("%1: the records are read-only").arg(path_);
+        return false;
+    }
+    if (!begin())
+        return false;
+    for (const std::vector<std::string>& values : records) {
+        if (insert(values) == 0) {
+            rollback();
+            return false;
+        }
+    }
+    if (!commit()) {
+        rollback();
+        return false;
+    }
+    dataVersion_ = dataVersion();
+    return true;
+}
+
+bool SqliteRecordStore::setValues(const std::vector<ValueChange>& changes)
+{
+    if (readOnly_) {
+        error_ = QStringLiteral("%1: the records are read-only").arg(path_);
+        return false;
+    }
+    for (const ValueChange& change : changes) {
+        if (change.column < 0 || change.column >= static_cast<int>(columns_.size()) ||
+            columns_[static_cast<size_t>(change.column)].isEmpty())
+            return failWith(QStringLiteral("the records cannot be changed"),
+                            QStringLiteral("the file has no column for this value"));
+    }
+    if (!begin())
+        return false;
+    const QString now = nowText();
+    // One prepared statement per column written.
+    std::map<int, std::unique_ptr<QSqlQuery>> statements;
+    for (const ValueChange& change : changes) {
+        std::unique_ptr<QSqlQuery>& query = statements[change.column];
+        if (!query) {
+            query = std::make_unique<QSqlQuery>(database());
+            query->prepare(
+                QStringLiteral("UPDATE %1 SET %2 = ?, %3 = ? WHERE %4 = ?")
+                    .arg(kRecordsTable, quoted(columns_[static_cast<size_t>(change.column)]),
+                         quoted(std::string(kChangedColumn)), quoted(std::string(kIdColumn))));
+        }
+        query->addBindValue(QString::fromStdString(change.value));
+        query->addBindValue(now);
+        query->addBindValue(QVariant::fromValue<qlonglong>(change.id));
+        if (!query->exec()) {
+            fail(*query, QStringLiteral("record %1 cannot be changed").arg(change.id));
+            statements.clear();
+            rollback();
+            return false;
+        }
+        const int changed = query->numRowsAffected();
+        query->finish();
+        if (changed == 0) {
+            statements.clear();
+            rollback();
+            return failWith(QStringLiteral("record %1 cannot be changed").arg(change.id),
+                            QStringLiteral("it no longer exists"));
+        }
+    }
+    statements.clear();
+    if (!commit()) {
+        rollback();
+        return false;
+    }
     dataVersion_ = dataVersion();
     return true;
 }

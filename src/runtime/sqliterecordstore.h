@@ -49,12 +49,18 @@ public:
     int64_t nextId() override;
     std::vector<KeyedRecord> columnValues(int column) override;
     std::vector<int64_t> search(int column, const std::string& text) override;
+    std::vector<int64_t> searchAny(const std::vector<int>& columns,
+                                   const std::string& text) override;
     bool forEach(const std::function<bool(const StoredRecord&)>& visit) override;
+    bool forEachOf(const std::vector<int64_t>& ids,
+                   const std::function<bool(const StoredRecord&)>& visit) override;
 
     std::optional<StoredRecord> load(int64_t id) override;
     int64_t insert(const std::vector<std::string>& values) override;
     bool update(int64_t id, const std::vector<std::string>& values) override;
     bool remove(int64_t id) override;
+    bool insertAll(const std::vector<std::vector<std::string>>& records) override;
+    bool setValues(const std::vector<ValueChange>& changes) override;
 
     bool changedElsewhere() override;
 

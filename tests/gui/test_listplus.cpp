@@ -1,7 +1,9 @@
 #include "controls/listplus.h"
 #include "controls/realhscroll.h"
 #include "controls/realvscroll.h"
+#include "controls/scrollgeometry.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace qv::gui;
@@ -177,6 +179,55 @@ private slots:
         QCOMPARE(list.currentRow(), -1); // ending a drag selects nothing
         QTest::mouseMove(&list, QPoint(boundary + 60, 60));
         QCOMPARE(list.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    // Rows made by the caller keep commas in their texts; the display order, the current
+    // row and the selection follow the order the caller sets.
+    void rowsInTheCallersOrder()
+    {
+        ListPlus list;
+        list.resize(300, 17 + 3 * 15 + kScrollArrow);
+        list.setCSelect(2);
+        std::vector<ListRow> made(6);
+        for (int i = 0; i < 6; ++i) {
+            made[std::size_t(i)].number = 10 + i;
+            made[std::size_t(i)].columns[0] = QStringLiteral("Smith, %1").arg(i);
+        }
+        list.setRows(made);
+        QCOMPARE(list.row(2).columns[0], QStringLiteral("Smith, 2"));
+        list.setOrder({5, 4, 3, 2, 1, 0});
+        QCOMPARE(list.rowAtPosition(0), 5);
+        list.setOrder({0, 0, 1, 2, 3, 4}); // not every row once: refused
+        QCOMPARE(list.rowAtPosition(0), 5);
+        list.setMSelect(true);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        clickPosition(list, 0);
+        clickPosition(list, 2);
+        QCOMPARE(list.selectedRows(), (std::vector<int>{5, 3}));
+        list.setCurrentRow(0); // shown last: the list scrolls down to it
+        QCOMPARE(list.currentRow(), 0);
+        QVERIFY(list.verticalBar()->value() > 0);
+        QVERIFY(list.isHighlighted(0));
+    }
+
+    void headerClicksNameTheirColumn()
+    {
+        ListPlus list;
+        list.resize(400, 200);
+        list.setCSelect(3);
+        list.AddArray(rows(3));
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QSignalSpy clicked(&list, &ListPlus::headerClicked);
+        QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(5, 8));
+        QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(list.columnStart(1) + 20, 8));
+        QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(list.columnStart(2) + 20, 8));
+        QCOMPARE(clicked.count(), 3);
+        QCOMPARE(clicked.at(0).at(0).toInt(), 0);
+        QCOMPARE(clicked.at(1).at(0).toInt(), 2);
+        QCOMPARE(clicked.at(2).at(0).toInt(), 3);
+        QCOMPARE(list.currentRow(), -1); // a header click selects no row
     }
 };
 

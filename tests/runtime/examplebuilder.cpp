@@ -153,7 +153,7 @@ Button& ExampleBuilder::button(const std::string& caption, const std::string& ac
 {
     Button& b = doc_.buttons[doc_.buttons.append()];
     b.caption = caption;
-    b.buttonAction = action;
+    b.tag = action; // the "URL / Path / Command" box; the script box stays empty
     b.left = tw(x);
     b.top = tw(y);
     b.width = tw(width);

@@ -147,7 +147,7 @@ int main(int argc, char* argv[])
     send.top = pixelsToTwips(270);
     send.width = pixelsToTwips(110);
     send.height = pixelsToTwips(30);
-    send.buttonAction = "WWW:http://www.example.org/";
+    send.tag = "https://www.example.org/";
 
     title(d, "Delivery address", 24, 14, 1, 14, true, 0x800000);
     title(d, "Street", 28, 80, 1);

@@ -4,18 +4,10 @@
 // field more and a field fewer, and after the program was killed in a burst of saves.
 //   test_records_end_to_end [--burst-writer APP.exe]
 #include "baseribbon.h"
-#include "embeddedruntime.h"
+#include "builtapplication.h"
 #include "fieldeditor.h"
 #include "formpage.h"
-#include "openrecords.h"
 #include "recordsession.h"
-#include "runtimewindow.h"
-
-#include "builder/compileapp.h"
-#include "builder/datablockreader.h"
-#include "builder/recordfiles.h"
-#include "document/projectfile.h"
-#include "records/recordform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,69 +32,16 @@ constexpr const char* kBurstWriter = "--burst-writer";
 
 qv::ProjectDocument example()
 {
-    const qv::ProjectReadResult read =
-        qv::readProjectFile(fs::path(QV_SOURCE_DATA_DIR) / "Examples" / "Orders.baf");
-    if (!read.ok())
-        qFatal("%s", read.message.c_str());
-    return read.document;
+    return qv::test::ordersExample();
 }
 
-// Builds `document` as "Orders" into `parent` with the runtime this test was built with.
 fs::path build(const qv::ProjectDocument& document, const fs::path& parent)
 {
-    qv::ProjectDocument copy = document;
-    qv::BuildOptions options;
-    options.appName = "Orders";
-    options.parentFolder = parent;
-    const std::span<const uint8_t> image = qv::embeddedRuntimeImage();
-    options.runtimeImage.assign(image.begin(), image.end());
-    options.programFolder = QV_SOURCE_DATA_DIR;
-    const qv::BuildResult result = qv::CompileApp(copy, options);
-    if (!result.ok)
-        qFatal("the build failed: %s", result.message.c_str());
-    return result.executable;
+    return qv::test::buildOrders(document, parent);
 }
 
-// What a started application has: its data block, read back from the file the builder
-// wrote, and its records beside it.
-struct Application {
-    explicit Application(const fs::path& exe)
-        : read(qv::ReadAppFile(exe)), folder(exe.parent_path())
-    {
-        if (!read.ok)
-            qFatal("%s", read.message.c_str());
-    }
-
-    std::unique_ptr<RuntimeWindow> start()
-    {
-        const QString dir = QString::fromStdString(folder.string());
-        auto window = std::make_unique<RuntimeWindow>(
-            read.data, qv::FormulaLocale{}, [this, dir](const qv::RecordSchema& schema) {
-                return qv::runtime::OpenAppRecords(read.data, schema, dir, QStringLiteral("Orders"),
-                                                   true);
-            });
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        return window;
-    }
-
-    fs::path records() const
-    {
-        return folder / qv::RecordFileName("Orders", read.data.exportExtension);
-    }
-
-    qv::AppFileRead read;
-    fs::path folder;
-};
-
-QAction* menuAction(RuntimeWindow& window, const QString& text)
-{
-    for (QAction* menu : window.menuBar()->actions())
-        for (QAction* action : menu->menu()->actions())
-            if (action->text() == text)
-                return action;
-    qFatal("no menu entry %s", qPrintable(text));
-}
+using Application = qv::test::BuiltApplication;
+using qv::test::menuAction;
 
 QPushButton* ribbonButton(RuntimeWindow& window, const QString& caption)
 {
@@ -113,18 +52,8 @@ QPushButton* ribbonButton(RuntimeWindow& window, const QString& caption)
     qFatal("no ribbon button %s", qPrintable(caption));
 }
 
-void typeInto(QWidget* editor, const QString& text)
-{
-    editor->setFocus();
-    QTest::keyClick(editor, Qt::Key_End);
-    QTest::keyClick(editor, Qt::Key_Home, Qt::ShiftModifier);
-    QTest::keyClicks(editor, text);
-}
-
-QString fieldText(RuntimeWindow& window, int field)
-{
-    return QString::fromStdString(window.form().value({qv::InputKind::Field, field}));
-}
+using qv::test::fieldText;
+using qv::test::typeInto;
 
 // The child's part: enters records as fast as it can, saving each and telling the parent
 // which record was committed, until it is killed.

@@ -233,9 +233,86 @@ TEST_F(RecordStoreTest, SearchTextsAreValuesNeverSql)
         {"%", {3}},   {"\"pure\"", {3}},
         {"_", {4}},   {"' OR '1'='1", {}},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(store->search(0, c.text), c.found) << c.text;
+        EXPECT_EQ(store->searchAny({0, 1}, c.text), c.found) << c.text;
+    }
     EXPECT_EQ(store->count(), 4);
+}
+
+TEST_F(RecordStoreTest, SearchesSeveralColumnsAndReadsRecordsInAnyOrder)
+{
+    const RecordSchema schema(design({"Name", "Town"}));
+    auto store = open(schema);
+    for (int i = 1; i <= 1000; ++i)
+        store->insert({"Name " + std::to_string(i), i % 7 == 0 ? "Seven" : "Else", "0"});
+    EXPECT_EQ(store->searchAny({0, 1}, "name 70").size(), 11u); // 70, 700..709
+    EXPECT_EQ(store->searchAny({1}, "SEVEN").size(), 142u);
+    EXPECT_EQ(store->searchAny({0, 1}, "1000"), std::vector<int64_t>{1000});
+    EXPECT_TRUE(store->searchAny({}, "x").empty());
+
+    // More records than one read takes, in an order of their own; a number without a
+    // record is passed over.
+    store->remove(500);
+    std::vector<int64_t> wanted{999, 3, 500, 1};
+    for (int64_t id = 1000; id > 100; --id)
+        wanted.push_back(id);
+    std::vector<int64_t> expected;
+    for (int64_t id : wanted)
+        if (id != 500)
+            expected.push_back(id);
+    std::vector<int64_t> visited;
+    EXPECT_TRUE(store->forEachOf(wanted, [&](const StoredRecord& r) {
+        EXPECT_EQ(r.values[0], "Name " + std::to_string(r.id));
+        visited.push_back(r.id);
+        return true;
+    }));
+    EXPECT_EQ(visited, expected);
+    visited.clear();
+    EXPECT_TRUE(store->forEachOf(wanted, [&](const StoredRecord& r) {
+        visited.push_back(r.id);
+        return visited.size() < 2;
+    }));
+    EXPECT_EQ(visited, (std::vector<int64_t>{999, 3}));
+}
+
+TEST_F(RecordStoreTest, ImportsAndReplacementsAreWrittenWholeOrNotAtAll)
+{
+    const RecordSchema schema(design({"Name", "Town"}));
+    auto store = open(schema);
+    ASSERT_TRUE(store->insertAll({{"Ann", "Oslo", "1"}, {"Bob", "Rome", "0"}}));
+    EXPECT_EQ(store->count(), 2);
+    ASSERT_TRUE(store->setValues({{1, 1, "Bergen"}, {2, 2, "1"}}));
+    EXPECT_EQ(store->load(1)->values[1], "Bergen");
+    EXPECT_EQ(store->load(2)->values[2], "1");
+
+    // A change to a record that is gone refuses the whole list.
+    EXPECT_FALSE(store->setValues({{1, 1, "Tromso"}, {7, 1, "Nowhere"}}));
+    EXPECT_TRUE(store->lastError().contains(QStringLiteral("record 7")));
+    EXPECT_EQ(store->load(1)->values[1], "Bergen");
+    EXPECT_FALSE(store->setValues({{1, 9, "x"}}));
+
+    // A record the file refuses half way through an import leaves none of the others.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("t"));
+        db.setDatabaseName(path());
+        ASSERT_TRUE(db.open());
+        QSqlQuery trigger(db);
+        ASSERT_TRUE(trigger.exec(
+            QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON records WHEN NEW.Name = 'bad' "
+                           "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("t"));
+    EXPECT_FALSE(store->insertAll({{"Cy", "", "0"}, {"Di", "", "0"}, {"bad", "", "0"}}));
+    EXPECT_EQ(store->count(), 2);
+    EXPECT_TRUE(store->insertAll({{"Cy", "", "0"}}));
+    EXPECT_EQ(store->count(), 3);
+
+    // Read-only records take neither.
+    auto reader = open(schema, Access::ReadOnly);
+    EXPECT_FALSE(reader->insertAll({{"Cy", "", "0"}}));
+    EXPECT_FALSE(reader->setValues({{1, 0, "X"}}));
+    EXPECT_EQ(store->count(), 3);
 }
 
 TEST_F(RecordStoreTest, TwoCopiesOfTheApplicationShareTheFile)

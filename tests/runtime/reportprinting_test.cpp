@@ -19,8 +19,8 @@
 
 namespace {
 
-using qv::ValueKind;
-using qv::ValueRef;
+using qv::InputKind;
+using qv::InputRef;
 
 // Keeps the text of every drawText call of a page, and counts images.
 class TextRecorder : public QPaintDevice {
@@ -88,7 +88,7 @@ qv::ProjectDocument example()
 qv::MemoryRecordSet orders()
 {
     qv::MemoryRecordSet set;
-    const ValueRef customer{ValueKind::Field, 1};
+    const InputRef customer{InputKind::Field, 1};
     struct Row {
         const char* customer;
         const char* quantity;
@@ -105,12 +105,12 @@ qv::MemoryRecordSet orders()
     for (const Row& r : rows) {
         set.add()
             .set(customer, r.customer)
-            .set({ValueKind::Field, 2}, r.quantity)
-            .set({ValueKind::Field, 3}, r.price)
-            .set({ValueKind::Field, 4}, r.total)
-            .set({ValueKind::Combo, 1}, r.delivery)
-            .set({ValueKind::Checkbox, 0}, r.paid)
-            .set({ValueKind::Notes, 1}, r.remarks);
+            .set({InputKind::Field, 2}, r.quantity)
+            .set({InputKind::Field, 3}, r.price)
+            .set({InputKind::Field, 4}, r.total)
+            .set({InputKind::Combo, 1}, r.delivery)
+            .set({InputKind::Checkbox, 0}, r.paid)
+            .set({InputKind::Notes, 1}, r.remarks);
     }
     return set;
 }

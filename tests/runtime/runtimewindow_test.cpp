@@ -96,7 +96,7 @@ qv::AppData orderForm()
     data.checkboxes = {paid};
     qv::Button next;
     next.caption = "Next";
-    next.buttonAction = ">";
+    next.tag = ">";
     next.left = qv::pixelsToTwips(10);
     next.top = qv::pixelsToTwips(250);
     data.buttons = {next};

@@ -239,20 +239,15 @@ void FormulaEngine::runFormula(int field, const std::string& formula)
     currentField_ = field;
 
     if (!textPath) {
-        ReplaceAllInPlace(
-            t, "ID:", NormaliseNumberText(std::to_string(form_.recordNumber()), locale_));
-        t = substitute(std::move(t), 'F', 1, counts_.fields,
-                       [this](int n) { return fieldValues_[n]; });
-        t = substitute(std::move(t), 'C', 1, counts_.combos,
-                       [this](int n) { return comboValues_[n]; });
+        t = substituteNumberReferences(std::move(t));
     } else {
         t = substitute(std::move(t), 'F', 1, counts_.fields,
                        [this](int n) { return replaced(form_.fieldText(n), ' ', '_'); });
         t = substitute(std::move(t), 'C', 1, counts_.combos,
                        [this](int n) { return replaced(form_.comboText(n), ' ', '_'); });
+        t = substitute(std::move(t), 'K', 0, counts_.checkboxes - 1,
+                       [this](int n) { return checkValues_[n]; });
     }
-    t = substitute(std::move(t), 'K', 0, counts_.checkboxes - 1,
-                   [this](int n) { return checkValues_[n]; });
 
     const ComparisonMode mode = textPath ? ComparisonMode::Text : ComparisonMode::Number;
     if (t.find('\n') != std::string::npos) {
@@ -271,6 +266,38 @@ void FormulaEngine::runFormula(int field, const std::string& formula)
         const std::string content = capped(replaced(t, '_', ' '), 'F', field);
         form_.setFieldText(field, content);
         fieldValues_[field] = fieldValueOfContent(field, content);
+    }
+}
+
+std::string FormulaEngine::substituteNumberReferences(std::string t)
+{
+    ReplaceAllInPlace(t, "ID:", NormaliseNumberText(std::to_string(form_.recordNumber()), locale_));
+    t = substitute(std::move(t), 'F', 1, counts_.fields, [this](int n) { return fieldValues_[n]; });
+    t = substitute(std::move(t), 'C', 1, counts_.combos, [this](int n) { return comboValues_[n]; });
+    return substitute(std::move(t), 'K', 0, counts_.checkboxes - 1,
+                      [this](int n) { return checkValues_[n]; });
+}
+
+void FormulaEngine::RunScript(const std::string& prepared)
+{
+    cutResults_.clear();
+    ResetState();
+    currentField_ = 0;
+    // Unlike a field formula, each line reads the values as the lines before it left
+    // them, as the user of a script expects.
+    for (std::string line : splitAt(prepared, '\n')) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        try {
+            line = substituteNumberReferences(std::move(line));
+            substituteVariables(line);
+            if (line.starts_with("IF"))
+                ExecuteIfLine(line, ComparisonMode::Number);
+            else
+                ExecuteStatementLine(line, ComparisonMode::Number);
+        } catch (const std::exception&) {
+            // As in a formula: the failing line is skipped and the script goes on.
+        }
     }
 }
 
@@ -301,7 +328,8 @@ std::string FormulaEngine::substitute(std::string text, char letter, int low, in
 {
     bool cut = false;
     text = SubstituteReferences(std::move(text), letter, low, high, value, kMaxWorkingText, &cut);
-    if (cut)
+    // A script's working text is no object's result; what it assigns is capped there.
+    if (cut && currentField_ > 0)
         noteCut('F', currentField_);
     return text;
 }

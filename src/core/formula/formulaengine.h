@@ -32,7 +32,12 @@ public:
 
     // Recomputes every field formula in field order (the live preview's recalculation).
     void RecalculateForm();
-    // The objects ("F3", "M1", "V2") whose result the last recalculation cut to
+    // Runs the statement and IF lines of a button script (prepared by PrepareFormula) once
+    // on the form as it is now: references read the form's values, assignments write into
+    // it. Field formulas are not run; the caller recalculates afterwards. A failing line
+    // is skipped, as in formulas.
+    void RunScript(const std::string& prepared);
+    // The objects ("F3", "M1", "V2") whose result the last recalculation or script cut to
     // kMaxFormulaResultLength characters, in the order it happened.
     const std::vector<std::string>& cutResults() const { return cutResults_; }
 
@@ -49,6 +54,8 @@ public:
 
 private:
     void runFormula(int field, const std::string& formula);
+    // The references of a prepared number-path text replaced by the working values.
+    std::string substituteNumberReferences(std::string text);
     void runLines(const std::string& text, ComparisonMode mode);
     void substituteVariables(std::string& text);
     std::string substitute(std::string text, char letter, int low, int high,

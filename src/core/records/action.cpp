@@ -47,7 +47,7 @@ std::string describe(const Action& action)
                 for (int32_t id : a.ids)
                     text += " " + std::to_string(id);
                 text += " with";
-                for (const ValueRef& column : a.columns)
+                for (const InputRef& column : a.columns)
                     text += " " + column.token();
                 return text;
             },

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/valueref.h"
+#include "records/inputref.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -64,7 +64,7 @@ struct RunFormula {
 
 // Put a value into an object of the record on screen, then recalculate its formulas.
 struct SetValue {
-    ValueRef target;
+    InputRef target;
     std::string value;
     bool operator==(const SetValue&) const = default;
 };
@@ -79,7 +79,7 @@ struct ShowResult {
 // Show a list of records (like the search window's list) with these columns; choosing a
 // row opens its record.
 struct ShowRecords {
-    std::vector<ValueRef> columns;
+    std::vector<InputRef> columns;
     std::vector<int32_t> ids;
     bool operator==(const ShowRecords&) const = default;
 };

@@ -26,7 +26,7 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix)
 
 struct Placeholder {
     std::size_t length = 0;
-    std::optional<ValueRef> ref; // none: the record number
+    std::optional<InputRef> ref; // none: the record number
 };
 
 // The placeholder that starts at `i`, if one does.
@@ -44,7 +44,7 @@ std::optional<Placeholder> placeholderAt(std::string_view text, std::size_t i)
         ++end;
     if (end >= text.size() || text[end] != ':')
         return std::nullopt;
-    const std::optional<ValueRef> ref = ValueRef::fromToken(text.substr(i, end - i));
+    const std::optional<InputRef> ref = InputRef::fromToken(text.substr(i, end - i));
     if (!ref)
         return std::nullopt;
     return Placeholder{end + 1 - i, ref};

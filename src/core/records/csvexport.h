@@ -1,7 +1,7 @@
 #pragma once
 
 #include "records/csvformat.h"
-#include "records/recordcolumns.h"
+#include "records/recordschema.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -20,9 +20,9 @@ std::string csvCell(std::string_view value, const CsvFormat& format);
 
 // The exchange text of a set of records, UTF-8 without a byte-order mark: a first line with
 // the columns' names, then one line per record in the set's order, each value in its
-// column; lines end in CR LF.
-std::string csvText(const RecordSet& records, const std::vector<ExchangeColumn>& columns,
-                    const CsvFormat& format);
+// column; lines end in CR LF. `written`, when given, receives the number of records.
+std::string csvText(const RecordSet& records, const std::vector<RecordColumn>& columns,
+                    const CsvFormat& format, std::size_t* written = nullptr);
 
 struct CsvExport {
     bool ok = false;
@@ -30,8 +30,9 @@ struct CsvExport {
     std::size_t records = 0;
 };
 
-// Writes csvText into `path` as one step: a failure leaves an older file as it was.
+// Writes csvText into `path` as one step: a failure, also of reading the records, leaves
+// an older file as it was.
 CsvExport exportCsvFile(const std::filesystem::path& path, const RecordSet& records,
-                        const std::vector<ExchangeColumn>& columns, const CsvFormat& format);
+                        const std::vector<RecordColumn>& columns, const CsvFormat& format);
 
 } // namespace qv

@@ -24,7 +24,7 @@ std::string quotedName(std::string_view name)
 
 class Import {
 public:
-    Import(const std::vector<ExchangeColumn>& columns, const CsvImportOptions& options)
+    Import(const std::vector<RecordColumn>& columns, const CsvImportOptions& options)
         : columns_(columns), options_(options)
     {
     }
@@ -109,7 +109,7 @@ private:
         }
         std::vector<std::string> values(columns_.size());
         for (std::size_t c = 0; c < columns_.size(); ++c) {
-            if (columns_[c].ref.kind == ValueKind::Checkbox)
+            if (columns_[c].object.kind == InputKind::Checkbox)
                 values[c] = "0";
         }
         bool rejected = false;
@@ -132,7 +132,7 @@ private:
             result_.records.push_back(std::move(values));
     }
 
-    const std::vector<ExchangeColumn>& columns_;
+    const std::vector<RecordColumn>& columns_;
     const CsvImportOptions& options_;
     // For each value of a line: the column it fills (columns_.size() for none).
     std::vector<std::size_t> mapping_;
@@ -142,7 +142,7 @@ private:
 } // namespace
 
 CsvImport importCsv(std::string_view bytes, const std::string& fileName,
-                    const std::vector<ExchangeColumn>& columns, const CsvFormat& format,
+                    const std::vector<RecordColumn>& columns, const CsvFormat& format,
                     const CsvImportOptions& options)
 {
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark)
@@ -176,7 +176,7 @@ CsvImport importCsv(std::string_view bytes, const std::string& fileName,
     return result;
 }
 
-CsvImport importCsvFile(const std::filesystem::path& path, const std::vector<ExchangeColumn>& columns,
+CsvImport importCsvFile(const std::filesystem::path& path, const std::vector<RecordColumn>& columns,
                         const CsvFormat& format, const CsvImportOptions& options)
 {
     CsvImport result;

@@ -2,7 +2,7 @@
 
 #include "formula/formulalocale.h"
 #include "records/csvformat.h"
-#include "records/recordcolumns.h"
+#include "records/recordschema.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -56,10 +56,10 @@ struct CsvImportOptions {
 // yes or no. A UTF-8 byte-order mark is skipped; a text that is not UTF-8 is read in the
 // design's code page.
 CsvImport importCsv(std::string_view bytes, const std::string& fileName,
-                    const std::vector<ExchangeColumn>& columns, const CsvFormat& format,
+                    const std::vector<RecordColumn>& columns, const CsvFormat& format,
                     const CsvImportOptions& options = {});
 
-CsvImport importCsvFile(const std::filesystem::path& path, const std::vector<ExchangeColumn>& columns,
+CsvImport importCsvFile(const std::filesystem::path& path, const std::vector<RecordColumn>& columns,
                         const CsvFormat& format, const CsvImportOptions& options = {});
 
 } // namespace qv

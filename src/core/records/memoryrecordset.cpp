@@ -4,13 +4,13 @@
 
 namespace qv {
 
-std::string MemoryRecordSet::Record::value(ValueRef ref) const
+std::string MemoryRecordSet::Record::value(InputRef ref) const
 {
     const auto found = values_.find(ref);
     return found == values_.end() ? std::string() : found->second;
 }
 
-MemoryRecordSet::Record& MemoryRecordSet::Record::set(ValueRef ref, std::string value)
+MemoryRecordSet::Record& MemoryRecordSet::Record::set(InputRef ref, std::string value)
 {
     values_[ref] = std::move(value);
     return *this;

@@ -17,12 +17,12 @@ public:
         explicit Record(int32_t id = 0) : id_(id) {}
 
         int32_t id() const override { return id_; }
-        std::string value(ValueRef ref) const override;
-        Record& set(ValueRef ref, std::string value);
+        std::string value(InputRef ref) const override;
+        Record& set(InputRef ref, std::string value);
 
     private:
         int32_t id_;
-        std::map<ValueRef, std::string> values_;
+        std::map<InputRef, std::string> values_;
     };
 
     // Adds a record with the next number (1, 2, ...) and returns it for its values.

@@ -65,24 +65,24 @@ bool isComparison(const std::string& op)
 
 } // namespace
 
-const ExchangeColumn* findColumn(std::string_view word, const std::vector<ExchangeColumn>& columns)
+const RecordColumn* findColumn(std::string_view word, const std::vector<RecordColumn>& columns)
 {
-    if (const auto ref = ValueRef::fromToken(word)) {
-        for (const ExchangeColumn& column : columns) {
-            if (column.ref == *ref)
+    if (const auto ref = InputRef::fromToken(word)) {
+        for (const RecordColumn& column : columns) {
+            if (column.object == *ref)
                 return &column;
         }
         return nullptr;
     }
     const std::string folded = foldCase(word);
-    for (const ExchangeColumn& column : columns) {
+    for (const RecordColumn& column : columns) {
         if (foldCase(column.name) == folded)
             return &column;
     }
     return nullptr;
 }
 
-bool readOperand(const ScriptWord& word, const std::vector<ExchangeColumn>& columns,
+bool readOperand(const ScriptWord& word, const std::vector<RecordColumn>& columns,
                  ScriptOperand& operand, std::string& error)
 {
     operand = ScriptOperand{};
@@ -114,26 +114,26 @@ bool readOperand(const ScriptWord& word, const std::vector<ExchangeColumn>& colu
     }
     if (word.text.size() > 1 && word.text.back() == ':') {
         if (const auto ref =
-                ValueRef::fromToken(std::string_view(word.text).substr(0, word.text.size() - 1))) {
+                InputRef::fromToken(std::string_view(word.text).substr(0, word.text.size() - 1))) {
             operand.source = ScriptOperand::Source::Current;
             operand.ref = *ref;
             return true;
         }
     }
-    if (const ExchangeColumn* column = findColumn(word.text, columns)) {
+    if (const RecordColumn* column = findColumn(word.text, columns)) {
         operand.source = ScriptOperand::Source::Record;
-        operand.ref = column->ref;
+        operand.ref = column->object;
         return true;
     }
-    if (ValueRef::fromToken(word.text))
-        error = ValueRef::fromToken(word.text)->token() + " is not kept in the records";
+    if (InputRef::fromToken(word.text))
+        error = InputRef::fromToken(word.text)->token() + " is not kept in the records";
     else
         error = "\"" + word.text + "\" names no column and is no number; quote a text";
     return false;
 }
 
 bool readCondition(const std::vector<ScriptWord>& words, std::size_t from,
-                   const std::vector<ExchangeColumn>& columns, ScriptCondition& condition,
+                   const std::vector<RecordColumn>& columns, ScriptCondition& condition,
                    std::string& error)
 {
     condition.anyOf.clear();

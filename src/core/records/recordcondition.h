@@ -2,7 +2,7 @@
 
 #include "formula/formulalocale.h"
 #include "formula/localeformats.h"
-#include "records/recordcolumns.h"
+#include "records/recordschema.h"
 #include "records/scriptwords.h"
 
 #include <optional>
@@ -21,18 +21,18 @@ class RecordRow;
 struct ScriptOperand {
     enum class Source { Record, Current, RecordId, CurrentId, Today, Literal };
     Source source = Source::Literal;
-    ValueRef ref;
+    InputRef ref;
     std::string text;    // a literal
     bool quoted = false; // a quoted literal; "*" in it matches any run of characters
 };
 
 // Reads one word as an operand. A reference to the examined record must name a column
 // that records keep; a reference to the record on screen may name any object.
-bool readOperand(const ScriptWord& word, const std::vector<ExchangeColumn>& columns,
+bool readOperand(const ScriptWord& word, const std::vector<RecordColumn>& columns,
                  ScriptOperand& operand, std::string& error);
 
 // The column of a reference or a column's name (any case); nullptr for neither.
-const ExchangeColumn* findColumn(std::string_view word, const std::vector<ExchangeColumn>& columns);
+const RecordColumn* findColumn(std::string_view word, const std::vector<RecordColumn>& columns);
 
 struct ScriptComparison {
     ScriptOperand left;
@@ -48,7 +48,7 @@ struct ScriptCondition {
 
 // Reads the comparisons in words[from..]; false with `error` set when they do not read.
 bool readCondition(const std::vector<ScriptWord>& words, std::size_t from,
-                   const std::vector<ExchangeColumn>& columns, ScriptCondition& condition,
+                   const std::vector<RecordColumn>& columns, ScriptCondition& condition,
                    std::string& error);
 
 // Decides conditions for records. Two values compare as numbers when both are numbers (as

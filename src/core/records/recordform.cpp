@@ -96,6 +96,20 @@ void RecordForm::recalculate()
     recalculating_ = true;
     engine_->RecalculateForm();
     recalculating_ = false;
+    if (!engine_->cutResults().empty() && resultsCut)
+        resultsCut(engine_->cutResults());
+}
+
+void RecordForm::runScript(const std::string& prepared)
+{
+    if (recalculating_)
+        return;
+    recalculating_ = true;
+    engine_->RunScript(prepared);
+    recalculating_ = false;
+    if (!engine_->cutResults().empty() && resultsCut)
+        resultsCut(engine_->cutResults());
+    recalculate();
 }
 
 std::string RecordForm::defaultDate(int field, double nowSerial) const

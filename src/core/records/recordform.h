@@ -33,11 +33,18 @@ public:
     // an editor showing it can follow. Not called for setValue.
     std::function<void(InputRef)> changed;
 
+    // Called after a recalculation or a script cut results to kMaxFormulaResultLength
+    // characters, with the objects ("F3", "M1", ...) whose results were cut.
+    std::function<void(const std::vector<std::string>&)> resultsCut;
+
     // The text of a field, notes object or combo, or a check box's value as number text.
     std::string value(InputRef ref) const;
     // A value typed by the user; a check box takes the number the text holds.
     void setValue(InputRef ref, const std::string& text);
     void recalculate();
+    // Runs the formula lines of a button script (as the builder prepared them) once on
+    // the record, then recalculates its formulas.
+    void runScript(const std::string& prepared);
 
     int64_t recordId() const { return recordId_; }
     void setRecordId(int64_t id) { recordId_ = id; }

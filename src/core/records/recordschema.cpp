@@ -55,6 +55,18 @@ bool searchable(const AppData& data, InputRef ref)
     return false;
 }
 
+int32_t maxLengthOf(const AppData& data, InputRef ref)
+{
+    const auto at = static_cast<size_t>(ref.index);
+    switch (ref.kind) {
+    case InputKind::Field: return std::max(0, data.fields[at - 1].field.maxLength);
+    case InputKind::Notes: return std::max(0, data.notes[at - 1].notes.maxLength);
+    case InputKind::Combo: return std::max<int32_t>(0, data.combos[at - 1].maxLength);
+    case InputKind::Checkbox: return 0;
+    }
+    return 0;
+}
+
 bool stored(const AppData& data, InputRef ref)
 {
     return ref.kind != InputKind::Field ||
@@ -120,7 +132,11 @@ RecordSchema::RecordSchema(const AppData& data)
         if (named == names.end())
             continue;
         byObject_[ref] = static_cast<int>(columns_.size());
-        columns_.push_back({ref, named->second, tagOf(data, ref), searchable(data, ref)});
+        const int format = ref.kind == InputKind::Field
+                               ? data.fields[static_cast<size_t>(ref.index - 1)].field.fieldFormat
+                               : 0;
+        columns_.push_back({ref, named->second, tagOf(data, ref), searchable(data, ref),
+                            maxLengthOf(data, ref), format});
     }
 }
 
@@ -132,10 +148,8 @@ int RecordSchema::columnOf(InputRef object) const
 
 int RecordSchema::columnOfReference(int code) const
 {
-    const InputRef ref = InputOfReferenceCode(code);
-    if (ref.kind == InputKind::Field && ref.index == 0)
-        return -1;
-    return columnOf(ref);
+    const std::optional<InputRef> ref = InputRef::fromReferenceCode(code);
+    return ref ? columnOf(*ref) : -1;
 }
 
 std::vector<RecordColumn> ColumnsToAdd(const RecordSchema& schema,

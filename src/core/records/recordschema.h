@@ -11,11 +11,15 @@
 namespace qv {
 
 // One stored value of a record: the data of one input object.
+// The column's name is also how the search window, the exchange files and the record
+// commands of scripts name it.
 struct RecordColumn {
     InputRef object;
     std::string name;  // the column's name in the store: unique, ignoring ASCII case
-    std::string label; // the object's tag as designed (search window, export headings)
+    std::string label; // the object's tag as designed
     bool searchable = true;
+    int32_t maxLength = 0; // characters; 0 for no limit
+    int fieldFormat = 0;   // fields: 0 text, 1-5 numbers, 6-12 dates and times
 };
 
 // What a record of a design holds: one column per Field, Notes, Combo and Checkbox that is
@@ -35,7 +39,7 @@ public:
     int size() const { return static_cast<int>(columns_.size()); }
     // The column of an input object; -1 when the object is not stored.
     int columnOf(InputRef object) const;
-    // The column of a reference code (Field n, Combo 2000 + n, ...); -1 when none.
+    // The column of a reference code (InputRef::referenceCode); -1 when none.
     int columnOfReference(int code) const;
 
 private:

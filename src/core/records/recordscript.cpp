@@ -44,18 +44,18 @@ bool isWord(const ScriptWord& word, std::string_view folded)
 // follows it in `rest`.
 struct CommandStart {
     Kind kind;
-    std::optional<ValueRef> target;
+    std::optional<InputRef> target;
     std::string_view rest;
 };
 
 std::optional<CommandStart> commandStart(std::string_view line)
 {
-    std::optional<ValueRef> target;
+    std::optional<InputRef> target;
     std::string_view rest = line;
     const std::size_t equals = line.find('=');
     if (equals != std::string_view::npos && equals + 1 < line.size() && line[equals + 1] != '<' &&
         line[equals + 1] != '>') {
-        if (const auto ref = ValueRef::fromToken(trimmed(line.substr(0, equals)))) {
+        if (const auto ref = InputRef::fromToken(trimmed(line.substr(0, equals)))) {
             target = ref;
             rest = trimmed(line.substr(equals + 1));
         }
@@ -102,7 +102,7 @@ std::string displayLine(std::string_view line)
 
 class LineReader {
 public:
-    LineReader(const std::vector<ScriptWord>& words, const std::vector<ExchangeColumn>& columns)
+    LineReader(const std::vector<ScriptWord>& words, const std::vector<RecordColumn>& columns)
         : words_(words), columns_(columns)
     {
     }
@@ -111,7 +111,7 @@ public:
     bool atWhere() const { return !atEnd() && isWord(words_[pos_], "where"); }
 
     // Column words up to Where or the end; "*" for all columns (an empty list).
-    bool columnList(std::vector<ValueRef>& columns, std::string& error)
+    bool columnList(std::vector<InputRef>& columns, std::string& error)
     {
         for (; !atEnd() && !atWhere(); ++pos_) {
             const ScriptWord& word = words_[pos_];
@@ -131,12 +131,12 @@ public:
                 from = plus + 1;
                 if (part.empty())
                     continue;
-                const ExchangeColumn* column = findColumn(part, columns_);
+                const RecordColumn* column = findColumn(part, columns_);
                 if (!column) {
                     error = "\"" + part + "\" names no column that records keep";
                     return false;
                 }
-                columns.push_back(column->ref);
+                columns.push_back(column->object);
             }
         }
         return true;
@@ -180,7 +180,7 @@ public:
                 error = "an assignment is incomplete";
                 return false;
             }
-            const ExchangeColumn* column = words_[pos_].type == ScriptWord::Type::Word
+            const RecordColumn* column = words_[pos_].type == ScriptWord::Type::Word
                                              ? findColumn(words_[pos_].text, columns_)
                                              : nullptr;
             if (!column) {
@@ -193,7 +193,7 @@ public:
                 return false;
             }
             RecordCommand::Assignment assignment;
-            assignment.target = column->ref;
+            assignment.target = column->object;
             if (!readOperand(words_[pos_ + 2], columns_, assignment.value, error))
                 return false;
             list.push_back(std::move(assignment));
@@ -229,11 +229,11 @@ public:
 
 private:
     const std::vector<ScriptWord>& words_;
-    const std::vector<ExchangeColumn>& columns_;
+    const std::vector<RecordColumn>& columns_;
     std::size_t pos_ = 0;
 };
 
-bool readCommand(const CommandStart& start, const std::vector<ExchangeColumn>& columns,
+bool readCommand(const CommandStart& start, const std::vector<RecordColumn>& columns,
                  RecordCommand& command, std::string& error)
 {
     std::vector<ScriptWord> words;
@@ -277,7 +277,7 @@ bool readCommand(const CommandStart& start, const std::vector<ExchangeColumn>& c
 
 } // namespace
 
-RecordScript parseRecordScript(std::string_view script, const std::vector<ExchangeColumn>& columns)
+RecordScript parseRecordScript(std::string_view script, const std::vector<RecordColumn>& columns)
 {
     RecordScript parsed;
     std::size_t number = 0;

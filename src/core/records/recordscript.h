@@ -2,7 +2,7 @@
 
 #include "formula/formulalocale.h"
 #include "records/action.h"
-#include "records/recordcolumns.h"
+#include "records/recordschema.h"
 #include "records/recordcondition.h"
 
 #include <optional>
@@ -32,14 +32,14 @@ struct RecordCommand {
         DateVal
     };
     struct Assignment {
-        ValueRef target;
+        InputRef target;
         ScriptOperand value;
     };
 
     Kind kind = Kind::Count;
     std::string line;                      // as written, the title of a shown result
-    std::optional<ValueRef> target;        // "F5=SUM F3": where the result goes
-    std::vector<ValueRef> columns;         // Select, SUM, SumTotal$, SumAdv$, CountTotal$
+    std::optional<InputRef> target;        // "F5=SUM F3": where the result goes
+    std::vector<InputRef> columns;         // Select, SUM, SumTotal$, SumAdv$, CountTotal$
     std::vector<Assignment> assignments;   // Replace
     std::optional<ScriptOperand> argument; // DateVal$
     ScriptCondition where;
@@ -57,11 +57,11 @@ struct RecordScript {
 // after a target "F<n>=", is one of the commands Select, SUM (not SUM( ), Replace, Count,
 // SumTotal$, SumAdv$, CountTotal$, ID, Date$, DateVal$ (any case) is a record command;
 // other lines are formula statements, consecutive ones forming one step.
-RecordScript parseRecordScript(std::string_view script, const std::vector<ExchangeColumn>& columns);
+RecordScript parseRecordScript(std::string_view script, const std::vector<RecordColumn>& columns);
 
 struct ScriptEnvironment {
     const RecordSet& records; // the stored records, in the current order
-    const std::vector<ExchangeColumn>& columns;
+    const std::vector<RecordColumn>& columns;
     const RecordRow* current = nullptr; // the record on screen; nullptr for none
     RecordUpdater* updater = nullptr;   // writes Replace; nullptr refuses it
     FormulaLocale locale;

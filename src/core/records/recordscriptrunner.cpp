@@ -39,6 +39,12 @@ public:
     // Adds what the command asks for; false with `error` set when it fails.
     bool run(const RecordCommand& c, ActionOutcome& out, std::string& error)
     {
+        return evaluate(c, out, error) && readWhole(error);
+    }
+
+private:
+    bool evaluate(const RecordCommand& c, ActionOutcome& out, std::string& error)
+    {
         switch (c.kind) {
         case Kind::Select: return select(c, out, error);
         case Kind::Replace: return replace(c, out, error);
@@ -79,11 +85,10 @@ public:
         return false;
     }
 
-private:
     class EmptyRow : public RecordRow {
     public:
         int32_t id() const override { return 0; }
-        std::string value(ValueRef) const override { return {}; }
+        std::string value(InputRef) const override { return {}; }
     };
 
     const RecordRow& currentOrEmpty() const { return env_.current ? *env_.current : empty_; }
@@ -111,6 +116,16 @@ private:
         });
     }
 
+    // A result over records read only in part would be wrong, not just short.
+    bool readWhole(std::string& error) const
+    {
+        const std::string failed = env_.records.failure();
+        if (failed.empty())
+            return true;
+        error = "the records could not be read: " + failed;
+        return false;
+    }
+
     std::size_t count(const RecordCommand& c)
     {
         std::size_t n = 0;
@@ -118,7 +133,7 @@ private:
             if (c.kind == Kind::CountTotal && !c.columns.empty()) {
                 const std::string value(trimmed(row.value(c.columns.front())));
                 const bool unchecked =
-                    c.columns.front().kind == ValueKind::Checkbox && value == "0";
+                    c.columns.front().kind == InputKind::Checkbox && value == "0";
                 if (value.empty() || unchecked)
                     return true;
             }
@@ -132,7 +147,7 @@ private:
     bool add(FormulaDecimal& total, const RecordCommand& c, const RecordRow& row,
              std::string& error)
     {
-        for (const ValueRef& column : c.columns) {
+        for (const InputRef& column : c.columns) {
             const auto value = ValDecimal(NormaliseNumberText(row.value(column), env_.locale));
             const auto next = value ? total.plus(*value) : std::nullopt;
             if (!next) {
@@ -183,8 +198,8 @@ private:
         action::ShowRecords show;
         show.columns = c.columns;
         if (show.columns.empty()) {
-            for (const ExchangeColumn& column : env_.columns)
-                show.columns.push_back(column.ref);
+            for (const RecordColumn& column : env_.columns)
+                show.columns.push_back(column.object);
         }
         eachMatch(c, [&](const RecordRow& row) {
             show.ids.push_back(row.id());
@@ -194,10 +209,10 @@ private:
         return true;
     }
 
-    const ExchangeColumn* columnOf(ValueRef ref) const
+    const RecordColumn* columnOf(InputRef ref) const
     {
-        for (const ExchangeColumn& column : env_.columns) {
-            if (column.ref == ref)
+        for (const RecordColumn& column : env_.columns) {
+            if (column.object == ref)
                 return &column;
         }
         return nullptr;
@@ -213,7 +228,7 @@ private:
         std::size_t records = 0;
         eachMatch(c, [&](const RecordRow& row) {
             for (const RecordCommand::Assignment& a : c.assignments) {
-                const ExchangeColumn* column = columnOf(a.target);
+                const RecordColumn* column = columnOf(a.target);
                 std::string reason;
                 const std::optional<std::string> value =
                     column ? checkedRecordValue(*column,
@@ -230,6 +245,8 @@ private:
             ++records;
             return true;
         });
+        if (error.empty())
+            readWhole(error);
         if (!error.empty()) {
             error = "nothing was replaced: " + error;
             return false;
@@ -267,7 +284,10 @@ ActionOutcome runRecordScript(const RecordScript& script, ScriptEnvironment& env
         }
         const auto& command = std::get<RecordCommand>(step);
         std::string error;
-        if (!runner.run(command, out, error)) {
+        const std::size_t before = out.actions.size();
+        const bool ran = runner.run(command, out, error);
+        if (!ran || !error.empty()) {
+            out.actions.resize(before);
             out.error = command.line + ": " + error + ".";
             return out;
         }

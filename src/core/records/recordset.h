@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/valueref.h"
+#include "records/inputref.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +24,7 @@ public:
     virtual int32_t id() const = 0;
     // The value of one object; "" for an object the record does not hold (also one that
     // the design does not have, or a dummy field).
-    virtual std::string value(ValueRef ref) const = 0;
+    virtual std::string value(InputRef ref) const = 0;
 };
 
 // A sequence of records in an order that the holder chooses (the current sort, or the
@@ -38,12 +38,15 @@ public:
     // for the call; a caller that needs a value later copies it. The set does not change
     // while it is visited.
     virtual void forEach(const std::function<bool(const RecordRow&)>& visit) const = 0;
+    // Why the last forEach stopped before the end of the set although `visit` asked for
+    // more (the records could not be read); "" when it did not.
+    virtual std::string failure() const { return {}; }
 };
 
 // One value to write into a stored record.
 struct RecordChange {
     int32_t id = 0;
-    ValueRef ref;
+    InputRef ref;
     std::string value;
 
     bool operator==(const RecordChange&) const = default;

@@ -2,7 +2,7 @@
 
 #include "formula/formulanumber.h"
 #include "formula/numbertext.h"
-#include "records/recordcolumns.h"
+#include "records/recordschema.h"
 #include "records/textfold.h"
 
 namespace qv {
@@ -16,14 +16,14 @@ std::string quotedName(std::string_view name)
 
 } // namespace
 
-std::optional<std::string> checkedRecordValue(const ExchangeColumn& column, const std::string& value,
+std::optional<std::string> checkedRecordValue(const RecordColumn& column, const std::string& value,
                                               const FormulaLocale& locale, std::string& reason)
 {
     if (value.find('\0') != std::string::npos) {
         reason = quotedName(column.name) + " holds a NUL character";
         return std::nullopt;
     }
-    if (column.ref.kind == ValueKind::Checkbox) {
+    if (column.object.kind == InputKind::Checkbox) {
         const std::string folded = foldCase(trimmed(value));
         if (folded.empty() || folded == "0" || folded == "false" || folded == "no")
             return std::string("0");
@@ -42,7 +42,7 @@ std::optional<std::string> checkedRecordValue(const ExchangeColumn& column, cons
         }
     }
     const bool numberField =
-        column.ref.kind == ValueKind::Field && column.fieldFormat >= 1 && column.fieldFormat <= 5;
+        column.object.kind == InputKind::Field && column.fieldFormat >= 1 && column.fieldFormat <= 5;
     if (numberField && !trimmed(value).empty() &&
         !StrictDecimal(NormaliseNumberText(trimmed(value), locale))) {
         reason = quotedName(column.name) + " holds numbers: \"" + value + "\" is no number";

@@ -287,3 +287,42 @@ TEST(RecalculateForm, CutCountsCharactersAndKeepsThemWhole)
 }
 
 } // namespace
+
+// A button script runs its lines once on the values on screen; field formulas are left to
+// the recalculation that follows.
+TEST(FormulaEngineScript, RunsStatementsAndIfLinesOnce)
+{
+    struct Case {
+        const char* name;
+        const char* script; // as typed; the builder prepares it
+        std::vector<std::string> fields;
+    } cases[] = {
+        {"assignment reads the form", "F3=F1*F2", {"3", "4", "12", "old"}},
+        {"if line", "IF F1>2 THEN F4=1 ELSE F4=2", {"3", "4", "", "1"}},
+        {"each line sees the lines before", "F3=F1+1\r\nF4=F3*2", {"3", "4", "4", "8"}},
+        {"record number", "F4=ID:", {"3", "4", "", "42"}},
+        {"formulas do not run", "F1=10", {"10", "4", "", "old"}},
+    };
+    for (const Case& c : cases) {
+        qv::MemoryForm form;
+        form.fields = {{"3", 1}, {"4", 1}, {"", 1, 0, "F1+100"}, {"old", 1}};
+        form.record = 42;
+        qv::FormulaEngine engine(form, us());
+        engine.RunScript(qv::PrepareFormula(c.script, qv::ObjectCounts{4, 0, 0, 0}));
+        std::vector<std::string> texts;
+        for (const Field& f : form.fields)
+            texts.push_back(f.text);
+        EXPECT_EQ(texts, c.fields) << c.name;
+    }
+}
+
+TEST(FormulaEngineScript, NamesTheObjectWhoseResultWasCut)
+{
+    qv::MemoryForm form;
+    form.fields = {{"", 0}};
+    form.combos = {std::string(20000, 'x')};
+    qv::FormulaEngine engine(form, us());
+    engine.RunScript(qv::PrepareFormula("C1=C1C1", qv::ObjectCounts{1, 0, 1, 0}));
+    EXPECT_EQ(form.combos[0].size(), qv::kMaxFormulaResultLength);
+    EXPECT_EQ(engine.cutResults(), std::vector<std::string>{"C1"});
+}

@@ -40,7 +40,7 @@ TEST(CsvFormatTest, DesignTextsBecomeSafeDelimitersAndExtensions)
 TEST(CsvExportTest, HeaderAndQuotingFollowRfc4180)
 {
     const AppData design = test::invoiceDesign();
-    const auto columns = recordColumns(design);
+    const auto columns = RecordSchema(design).columns();
     MemoryRecordSet records;
     records.add()
         .set(F(1), "Smith, \"Bob\"")
@@ -60,7 +60,7 @@ TEST(CsvExportTest, HeaderAndQuotingFollowRfc4180)
 TEST(CsvExportTest, EveryValueSurvivesARoundTripWithEachDelimiter)
 {
     const AppData design = test::invoiceDesign();
-    const auto columns = recordColumns(design);
+    const auto columns = RecordSchema(design).columns();
     MemoryRecordSet records = test::invoices();
     records.add()
         .set(F(1), "Ünïcødé \"quoted\" ;|\t, end ")
@@ -75,8 +75,8 @@ TEST(CsvExportTest, EveryValueSurvivesARoundTripWithEachDelimiter)
         ASSERT_EQ(read.records.size(), records.size());
         for (size_t r = 0; r < records.size(); ++r) {
             for (size_t c = 0; c < columns.size(); ++c) {
-                std::string want = records.records()[r].value(columns[c].ref);
-                if (columns[c].ref.kind == ValueKind::Checkbox && want.empty())
+                std::string want = records.records()[r].value(columns[c].object);
+                if (columns[c].object.kind == InputKind::Checkbox && want.empty())
                     want = "0";
                 EXPECT_EQ(read.records[r][c], want)
                     << delimiter << " record " << r << " " << columns[c].name;
@@ -90,8 +90,9 @@ TEST(CsvExportTest, ARecordOfOneEmptyValueIsNotLost)
     AppData design;
     BlockField only;
     only.field.tag = "Name";
+    only.searchLabel = "Name";
     design.fields.push_back(only);
-    const auto columns = recordColumns(design);
+    const auto columns = RecordSchema(design).columns();
     MemoryRecordSet records;
     records.add().set(F(1), "");
     records.add().set(F(1), "x");
@@ -119,7 +120,7 @@ TEST(CsvReaderTest, RecordsKeepTheLineTheyStartOn)
 TEST(CsvImportTest, ARefusedFileYieldsNothingAndNamesEachLine)
 {
     const AppData design = test::invoiceDesign();
-    const auto columns = recordColumns(design);
+    const auto columns = RecordSchema(design).columns();
     const std::string header = "Customer,Quantity,Price,Total,Delivery,Paid,Remarks\r\n";
     struct Case {
         std::string text;
@@ -163,7 +164,7 @@ TEST(CsvImportTest, ARefusedFileYieldsNothingAndNamesEachLine)
 TEST(CsvImportTest, HeaderInAnyOrderOrNoneAtAll)
 {
     const AppData design = test::invoiceDesign();
-    const auto columns = recordColumns(design);
+    const auto columns = RecordSchema(design).columns();
     // Named columns in any order and case; the others stay empty (a check box unchecked).
     CsvImport read = importCsv("\xEF\xBB\xBF PAID ;customer\nyes;Jones\n\n-1;\"Smith; Ltd\"\n",
                                "h.csv", columns, CsvFormat{";", "csv"});
@@ -193,7 +194,7 @@ TEST(CsvImportTest, HeaderInAnyOrderOrNoneAtAll)
 TEST(CsvImportTest, TextThatIsNotUtf8IsReadInTheDesignsCodePage)
 {
     const AppData design = test::invoiceDesign();
-    const auto columns = recordColumns(design);
+    const auto columns = RecordSchema(design).columns();
     CsvImportOptions options;
     options.defaultCharset = 0;
     CsvImport read = importCsv("Customer\r\nM\xFCller\r\n", "w.csv", columns, CsvFormat{}, options);
@@ -209,7 +210,7 @@ TEST(CsvImportTest, TextThatIsNotUtf8IsReadInTheDesignsCodePage)
 TEST(CsvImportTest, ManyBadLinesAreCountedAndTheListIsBounded)
 {
     const AppData design = test::invoiceDesign();
-    const auto columns = recordColumns(design);
+    const auto columns = RecordSchema(design).columns();
     std::string text = "Customer,Quantity\r\n";
     for (size_t i = 0; i < kMaxReportedLines + 10; ++i)
         text += "x,NaN\r\n";
@@ -223,7 +224,7 @@ TEST(CsvFileTest, ExportReplacesAFileWholeAndImportReadsIt)
 {
     test::ScratchFolder folder;
     const AppData design = test::invoiceDesign();
-    const auto columns = recordColumns(design);
+    const auto columns = RecordSchema(design).columns();
     const MemoryRecordSet records = test::invoices();
     const auto path = folder.path() / "Orders.csv";
     const CsvExport written = exportCsvFile(path, records, columns, CsvFormat{});
@@ -245,6 +246,13 @@ TEST(CsvFileTest, ExportReplacesAFileWholeAndImportReadsIt)
     EXPECT_FALSE(failed.ok);
     EXPECT_NE(failed.message.find("blocked"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(blocked));
+
+    // Records that cannot be read to the end write nothing, and an older file stays.
+    const test::BrokenRecordSet broken(records, 2);
+    const CsvExport half = exportCsvFile(path, broken, columns, CsvFormat{});
+    EXPECT_FALSE(half.ok);
+    EXPECT_NE(half.message.find("the disk image is malformed"), std::string::npos);
+    EXPECT_EQ(importCsvFile(path, columns, CsvFormat{}).records.size(), 4u);
 }
 
 } // namespace

@@ -2,7 +2,12 @@
 #include "records/recordform.h"
 #include "records/recordschema.h"
 
+#include "formula/formulaengine.h"
+#include "formula/prepareformula.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace qv {
 namespace {
@@ -118,6 +123,35 @@ TEST(RecordForm, ClearingKeepsWhatIsLocked)
     EXPECT_EQ(form.columnValues(schema),
               (std::vector<std::string>{"", "", "", "5/6/2026", "", "", "1"}));
     EXPECT_EQ(form.recordId(), 3);
+}
+
+TEST(RecordForm, AScriptSetsValuesThenTheFormulasFollow)
+{
+    const AppData design = test::orderDesign();
+    RecordForm form(design, FormulaLocale{});
+    form.startNew(kNow);
+    std::vector<InputRef> changed;
+    form.changed = [&](InputRef ref) { changed.push_back(ref); };
+    form.runScript(PrepareFormula("F2=4\r\nF3=F2*2", ObjectCounts{5, 1, 1, 1}));
+    EXPECT_EQ(form.value(kQuantity), "4");
+    EXPECT_EQ(form.value(kPrice), "8");
+    // The total's formula ran after the script.
+    EXPECT_EQ(form.value(kTotal), "32.00");
+    EXPECT_NE(std::find(changed.begin(), changed.end(), kTotal), changed.end());
+}
+
+TEST(RecordForm, ResultsCutToTheLimitAreNamed)
+{
+    AppData design = test::orderDesign();
+    design.fieldFormulas[0] = "F1F1";
+    RecordForm form(design, FormulaLocale{});
+    form.startNew(kNow);
+    std::vector<std::string> cut;
+    form.resultsCut = [&](const std::vector<std::string>& names) { cut = names; };
+    form.setValue(kCustomer, std::string(20000, 'x'));
+    form.recalculate();
+    EXPECT_EQ(cut, std::vector<std::string>{"F1"});
+    EXPECT_EQ(form.value(kCustomer).size(), kMaxFormulaResultLength);
 }
 
 } // namespace

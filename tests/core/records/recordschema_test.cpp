@@ -108,15 +108,29 @@ TEST(InputOrder, FollowsTheOrderNumbersThenIndexThenKind)
     EXPECT_EQ(order, expected);
 }
 
-TEST(InputRef, ReferenceCodesRoundTrip)
+TEST(RecordSchema, ColumnsCarryTheLimitsTheirValuesAreCheckedAgainst)
 {
-    const std::vector<InputRef> refs{{InputKind::Field, 1},    {InputKind::Field, 2000},
-                                     {InputKind::Combo, 1},    {InputKind::Combo, 1999},
-                                     {InputKind::Checkbox, 0}, {InputKind::Checkbox, 2000},
-                                     {InputKind::Notes, 1},    {InputKind::Notes, 500}};
-    for (InputRef ref : refs)
-        EXPECT_EQ(InputOfReferenceCode(ReferenceCodeOf(ref)), ref) << ReferenceCodeOf(ref);
-    EXPECT_EQ(InputOfReferenceCode(9000).index, 0);
+    AppData design = test::orderDesign();
+    design.fields[0].field.maxLength = 40;
+    design.notes[0].notes.maxLength = -5;
+    design.combos[0].maxLength = 20;
+    const RecordSchema schema(design);
+    struct Case {
+        InputRef object;
+        int32_t maxLength;
+        int fieldFormat;
+    } cases[] = {
+        {{InputKind::Field, 1}, 40, 0}, {{InputKind::Field, 3}, 0, 2},
+        {{InputKind::Field, 5}, 0, 7},  {{InputKind::Notes, 1}, 0, 0},
+        {{InputKind::Combo, 1}, 20, 0}, {{InputKind::Checkbox, 0}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const int at = schema.columnOf(c.object);
+        ASSERT_GE(at, 0) << c.object.token();
+        const RecordColumn& column = schema.columns()[static_cast<size_t>(at)];
+        EXPECT_EQ(column.maxLength, c.maxLength) << c.object.token();
+        EXPECT_EQ(column.fieldFormat, c.fieldFormat) << c.object.token();
+    }
 }
 
 } // namespace

@@ -35,7 +35,7 @@ protected:
     }
 
     AppData design = test::invoiceDesign();
-    std::vector<ExchangeColumn> columns = recordColumns(design);
+    std::vector<RecordColumn> columns = RecordSchema(design).columns();
     MemoryRecordSet records = test::invoices();
     const RecordRow* current = &records.records()[1]; // Jones, record 2
 };
@@ -158,6 +158,21 @@ TEST_F(RecordScriptTest, ReplaceWritesEveryMatchOrNothing)
     ScriptEnvironment readOnly{records, columns, current, nullptr, FormulaLocale{}, kToday};
     EXPECT_EQ(runRecordScript(parsed, readOnly).error,
               "Replace F2=1 Where ID=1: records cannot be changed here.");
+}
+
+TEST_F(RecordScriptTest, RecordsReadOnlyInPartGiveNoResultAndChangeNothing)
+{
+    const test::BrokenRecordSet broken(records, 2);
+    for (const char* script : {"SUM F2", "Count Where F2>0", "F5=Select F1 Where F1='nobody'",
+                               "Replace F2=7 Where ID>0"}) {
+        const RecordScript parsed = parseRecordScript(script, columns);
+        ScriptEnvironment environment{broken, columns, current, &records, FormulaLocale{}, kToday};
+        const ActionOutcome outcome = runRecordScript(parsed, environment);
+        EXPECT_TRUE(outcome.actions.empty()) << script;
+        EXPECT_NE(outcome.error.find("the disk image is malformed"), std::string::npos)
+            << script << ": " << outcome.error;
+    }
+    EXPECT_EQ(records.find(1)->value(F(2)), "3");
 }
 
 TEST_F(RecordScriptTest, NumbersAndDatesCompareAsWhatTheyAre)

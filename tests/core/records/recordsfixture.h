@@ -3,7 +3,7 @@
 #include "builder/appdata.h"
 #include "document/objectkind.h"
 #include "records/memoryrecordset.h"
-#include "records/recordcolumns.h"
+#include "records/recordschema.h"
 
 #include <gtest/gtest.h>
 
@@ -47,21 +47,21 @@ inline AppData invoiceDesign()
     return a;
 }
 
-inline constexpr ValueRef F(int n)
+inline constexpr InputRef F(int n)
 {
-    return {ValueKind::Field, n};
+    return {InputKind::Field, n};
 }
-inline constexpr ValueRef M(int n)
+inline constexpr InputRef M(int n)
 {
-    return {ValueKind::Notes, n};
+    return {InputKind::Notes, n};
 }
-inline constexpr ValueRef C(int n)
+inline constexpr InputRef C(int n)
 {
-    return {ValueKind::Combo, n};
+    return {InputKind::Combo, n};
 }
-inline constexpr ValueRef K(int n)
+inline constexpr InputRef K(int n)
 {
-    return {ValueKind::Checkbox, n};
+    return {InputKind::Checkbox, n};
 }
 
 // Records of the invoice design: customer, quantity, price, total, delivery, paid.
@@ -92,5 +92,35 @@ inline MemoryRecordSet invoices()
     }
     return set;
 }
+
+// The records of `whole` of which only the first `readable` can be read, as from a store
+// whose file is damaged half way.
+class BrokenRecordSet : public RecordSet {
+public:
+    BrokenRecordSet(const MemoryRecordSet& whole, std::size_t readable)
+        : whole_(whole), readable_(readable)
+    {
+    }
+
+    std::size_t size() const override { return whole_.size(); }
+    void forEach(const std::function<bool(const RecordRow&)>& visit) const override
+    {
+        failure_.clear();
+        std::size_t read = 0;
+        whole_.forEach([&](const RecordRow& row) {
+            if (read++ == readable_) {
+                failure_ = "the disk image is malformed";
+                return false;
+            }
+            return visit(row);
+        });
+    }
+    std::string failure() const override { return failure_; }
+
+private:
+    const MemoryRecordSet& whole_;
+    std::size_t readable_;
+    mutable std::string failure_;
+};
 
 } // namespace qv::test

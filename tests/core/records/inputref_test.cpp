@@ -1,4 +1,4 @@
-#include "records/valueref.h"
+#include "records/inputref.h"
 
 #include "recordsfixture.h"
 
@@ -10,11 +10,11 @@ using test::F;
 using test::K;
 using test::M;
 
-TEST(ValueRefTest, TokensReadBackAndOddOnesAreRefused)
+TEST(InputRefTest, TokensReadBackAndOddOnesAreRefused)
 {
     struct Case {
         const char* token;
-        std::optional<ValueRef> ref;
+        std::optional<InputRef> ref;
     } cases[] = {
         {"F1", F(1)},
         {"f12", F(12)},
@@ -33,27 +33,27 @@ TEST(ValueRefTest, TokensReadBackAndOddOnesAreRefused)
         {"F99999", std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ValueRef::fromToken(c.token), c.ref) << c.token;
+        EXPECT_EQ(InputRef::fromToken(c.token), c.ref) << c.token;
         if (c.ref) {
-            EXPECT_EQ(ValueRef::fromToken(c.ref->token()), c.ref) << c.token;
+            EXPECT_EQ(InputRef::fromToken(c.ref->token()), c.ref) << c.token;
         }
     }
 }
 
-TEST(ValueRefTest, ReportCodesOfEveryKind)
+TEST(InputRefTest, ReportCodesOfEveryKind)
 {
     struct Case {
         int code;
-        std::optional<ValueRef> ref;
+        std::optional<InputRef> ref;
     } cases[] = {
         {1, F(1)},      {2000, F(2000)},      {2001, C(1)},      {3999, C(1999)},
         {4000, K(0)},   {4005, K(5)},         {6000, K(2000)},   {6001, M(1)},
         {6500, M(500)}, {6501, std::nullopt}, {0, std::nullopt}, {-1, std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ValueRef::fromReportCode(c.code), c.ref) << c.code;
+        EXPECT_EQ(InputRef::fromReferenceCode(c.code), c.ref) << c.code;
         if (c.ref) {
-            EXPECT_EQ(c.ref->reportCode(), c.code);
+            EXPECT_EQ(c.ref->referenceCode(), c.code);
         }
     }
 }
