@@ -3,6 +3,7 @@
 // SQLite files. With QV_SHOT_DIR set, the search window and the print preview are saved
 // there as PNG pictures to look at.
 #include "builtapplication.h"
+#include "designbutton.h"
 #include "fieldeditor.h"
 #include "formpage.h"
 #include "recordsession.h"
@@ -83,11 +84,18 @@ qv::ProjectDocument design()
     return d;
 }
 
+// The live control of the designed button with `caption`; buttons are drawn until they are
+// used, so this makes it as a click would.
 QPushButton* designButton(RuntimeWindow& window, const QString& caption)
 {
-    for (QPushButton* button : window.formPage()->findChildren<QPushButton*>())
-        if (button->text() == caption)
+    qv::runtime::FormPage& page = *window.formPage();
+    for (const qv::runtime::FormObject& object : page.objectsShown()) {
+        if (object.kind != qv::ObjectKind::Button)
+            continue;
+        QPushButton* button = page.button(object.index);
+        if (button != nullptr && button->text() == caption)
             return button;
+    }
     qFatal("no button %s", qPrintable(caption));
 }
 
