@@ -3,6 +3,7 @@
 // group move (with and without the property panel following it), undoing a large paste,
 // and the memory each object shown costs. The view is a
 // real window on the offscreen platform; a step counts as done when its repaint is.
+#include "residentmemory.h"
 #include "canvas/canvaspane.h"
 #include "canvas/designdocument.h"
 #include "canvas/designscene.h"
@@ -121,11 +122,7 @@ ProjectDocument readFull(Layout layout = FivePages)
 // Resident memory of the process, bytes.
 double residentBytes()
 {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * 4096;
+    return static_cast<double>(residentKilobytes()) * 1024;
 }
 
 void BM_MemoryPerObjectShown(benchmark::State& state)

@@ -4,6 +4,7 @@
 // file, and saving one edited record; the Export command, the search window and a script's
 // record command over every record. The records file is made once and kept in the
 // temporary folder. Reports the resident memory with the window open.
+#include "residentmemory.h"
 #include "recordsession.h"
 #include "runtimewindow.h"
 #include "searchwindow.h"
@@ -150,17 +151,6 @@ QString recordsFile(const qv::RecordSchema& schema)
     QSqlDatabase::removeDatabase(QStringLiteral("fill"));
     QFile::rename(making, path);
     return path;
-}
-
-long residentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return 0;
 }
 
 struct Fixture {

@@ -4,6 +4,7 @@
 // every object is drawn and none gets a live control until the user works with it.
 // Reports the resident memory after the last run and the live controls made. Then what
 // working on such a page costs: TAB from object to object, each making its control.
+#include "residentmemory.h"
 #include "fulldesign.h"
 #include "runtimewindow.h"
 
@@ -30,17 +31,6 @@ std::vector<uint8_t> builtFile(bool onePage)
     std::vector<uint8_t> runtime(4096, 0);
     return qv::WriteAppFile(std::move(runtime),
                             qv::BuildAppData(design, "Full", {2026, 12, 6}).data);
-}
-
-long residentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return 0;
 }
 
 void startWindow(benchmark::State& state, bool onePage)

@@ -1,6 +1,7 @@
 #include "comboeditor.h"
 
 #include "controlfaces.h"
+#include "linetext.h"
 
 #include "controls/objectlooks.h"
 #include "document/objectrecords.h"
@@ -65,22 +66,12 @@ void ComboEditor::resizeEvent(QResizeEvent* event)
 
 void ComboEditor::showValue(const QString& text)
 {
-    if (text == this->text())
-        return;
-    const QSignalBlocker blocker(this);
-    setText(text);
-    setCursorPosition(0);
+    showLineValue(*this, text);
 }
 
 void ComboEditor::edited(const QString& text)
 {
-    const QString cased = QString::fromStdString(ApplyTextCase(case_, text.toStdString()));
-    if (cased != text) {
-        const int caret = cursorPosition();
-        const QSignalBlocker blocker(this);
-        setText(cased);
-        setCursorPosition(std::min<int>(caret, static_cast<int>(cased.size())));
-    }
+    applyLineCase(*this, case_, text);
     emit typed(this->text());
 }
 

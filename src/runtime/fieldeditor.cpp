@@ -1,6 +1,7 @@
 #include "fieldeditor.h"
 
 #include "controlfaces.h"
+#include "linetext.h"
 
 #include "controls/objectlooks.h"
 #include "document/objectrecords.h"
@@ -8,7 +9,6 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QKeyEvent>
-#include <QSignalBlocker>
 
 namespace qv::runtime {
 
@@ -42,22 +42,12 @@ void FieldEditor::setCalendar(std::function<QString(QDate)> formatDate)
 
 void FieldEditor::showValue(const QString& text)
 {
-    if (text == this->text())
-        return;
-    const QSignalBlocker blocker(this);
-    setText(text);
-    setCursorPosition(0);
+    showLineValue(*this, text);
 }
 
 void FieldEditor::applyCase(const QString& text)
 {
-    const QString cased = QString::fromStdString(ApplyTextCase(case_, text.toStdString()));
-    if (cased != text) {
-        const int caret = cursorPosition();
-        const QSignalBlocker blocker(this);
-        setText(cased);
-        setCursorPosition(std::min<int>(caret, static_cast<int>(cased.size())));
-    }
+    applyLineCase(*this, case_, text);
     emit typed(this->text());
 }
 
