@@ -50,6 +50,9 @@ std::string NormaliseNumberText(std::string_view text, const FormulaLocale& loca
     ReplaceAllInPlace(result, "'", "");
     for (std::string_view grouping : kGroupingCharacters)
         ReplaceAllInPlace(result, grouping, "");
+    // Several locales (sv_SE, nb_NO, ...) write their negative numbers with the
+    // typographic minus sign; read it as the plain one.
+    ReplaceAllInPlace(result, "\xE2\x88\x92", "-");
     return result;
 }
 

@@ -169,6 +169,9 @@ TEST(NormaliseNumberText, ReadsBackTheGroupedNumbersOfEveryLocale)
         const std::string grouped = formats.groupedNumber("1234567.5", 2);
         EXPECT_EQ(qv::NormaliseNumberText(grouped, formats.locale()), "1234567.50")
             << id << ": " << grouped;
+        const std::string negative = formats.groupedNumber("-1234567.5", 2);
+        EXPECT_EQ(qv::NormaliseNumberText(negative, formats.locale()), "-1234567.50")
+            << id << ": " << negative;
     }
 }
 
