@@ -3,6 +3,8 @@
 #include "openrecords.h"
 #include "runtimewindow.h"
 
+#include "controls/screenshotfile.h"
+
 #include "builder/datablockreader.h"
 #include "builder/recordfiles.h"
 #include "formula/formulalocale.h"
@@ -18,14 +20,11 @@
 
 namespace {
 
-// Renders `widget` offscreen into `file` as PNG, whatever the name ends with (as the
-// designer does), and reports whether it was written.
 bool saveScreenshot(QWidget& widget, const QString& file)
 {
-    widget.show();
-    QApplication::processEvents();
-    if (!widget.grab().save(file, "PNG")) {
-        std::cerr << "quorvalle-runtime: " << file.toStdString() << " could not be written\n";
+    QString error;
+    if (!qv::gui::saveWidgetScreenshot(widget, file, &error)) {
+        std::cerr << "quorvalle-runtime: " << error.toStdString() << "\n";
         return false;
     }
     return true;

@@ -16,3 +16,26 @@ if(NOT result EQUAL 1 OR NOT err MATCHES "needs a graphical session" OR NOT err 
    OR err MATCHES "\n")
   message(FATAL_ERROR "a start without a display did not say so in one line (${result}): ${err}")
 endif()
+
+# A screenshot goes where projects go: only a regular file is replaced, so a pipe is refused
+# at once instead of hanging the program.
+set(work "${CMAKE_CURRENT_BINARY_DIR}/commandline-work")
+file(REMOVE_RECURSE "${work}")
+file(MAKE_DIRECTORY "${work}")
+execute_process(COMMAND mkfifo "${work}/pipe" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "mkfifo failed")
+endif()
+set(offscreen "${CMAKE_COMMAND}" -E env QT_QPA_PLATFORM=offscreen "${DESIGNER}")
+execute_process(COMMAND ${offscreen} --screenshot "${work}/pipe" TIMEOUT 60
+  RESULT_VARIABLE result ERROR_VARIABLE err)
+if(NOT result EQUAL 1 OR NOT err MATCHES "${work}/pipe.*not a regular file")
+  message(FATAL_ERROR "--screenshot to a pipe was not refused (${result}): ${err}")
+endif()
+execute_process(COMMAND ${offscreen} --screenshot "${work}/shot.png" RESULT_VARIABLE result
+  ERROR_VARIABLE err)
+file(READ "${work}/shot.png" signature LIMIT 8 HEX)
+if(NOT result EQUAL 0 OR NOT signature STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "--screenshot wrote no PNG (${result}): ${err}")
+endif()
+file(REMOVE_RECURSE "${work}")

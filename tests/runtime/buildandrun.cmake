@@ -47,6 +47,20 @@ if(NOT signature STREQUAL "89504e470d0a1a0a")
   message(FATAL_ERROR "--screenshot wrote no PNG: ${signature}")
 endif()
 
+# A screenshot named after a pipe is refused at once: nothing blocks on it or replaces it.
+execute_process(COMMAND mkfifo "${WORK}/pipe" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "mkfifo failed")
+endif()
+execute_process(COMMAND "${exe}" --screenshot "${WORK}/pipe" TIMEOUT 60
+  RESULT_VARIABLE result ERROR_VARIABLE err)
+if(NOT result EQUAL 1 OR NOT err MATCHES "${WORK}/pipe.*not a regular file")
+  message(FATAL_ERROR "--screenshot to a pipe was not refused (${result}): ${err}")
+endif()
+if(IS_DIRECTORY "${WORK}/pipe" OR NOT EXISTS "${WORK}/pipe")
+  message(FATAL_ERROR "--screenshot to a pipe removed it")
+endif()
+
 # A file that is no 16-colour 32 x 32 icon is refused with the dialog's message, and nothing
 # is built.
 execute_process(COMMAND "${CLI}" build "${PROJECT}" --name Refused --out "${WORK}" --icon "${PROJECT}"

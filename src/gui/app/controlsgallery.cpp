@@ -430,20 +430,4 @@ std::unique_ptr<QWidget> createControlsGallery()
     return window;
 }
 
-bool saveWidgetScreenshot(QWidget& widget, const QString& fileName, QString* error)
-{
-    if (!widget.isVisible()) {
-        widget.setAttribute(Qt::WA_DontShowOnScreen, true);
-        widget.show();
-    }
-    QApplication::processEvents();
-    const QPixmap picture = widget.grab();
-    if (picture.isNull() || !picture.save(fileName, "PNG")) {
-        if (error)
-            *error = QStringLiteral("Cannot write the screenshot \"%1\".").arg(fileName);
-        return false;
-    }
-    return true;
-}
-
 } // namespace qv::gui

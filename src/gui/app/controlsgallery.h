@@ -13,10 +13,6 @@ namespace qv::gui {
 // looking at them side by side (quorvalle --controls-gallery).
 std::unique_ptr<QWidget> createControlsGallery();
 
-// Renders a widget (shown off screen if need be) into a PNG file; false with a message
-// naming the file when it cannot be written.
-bool saveWidgetScreenshot(QWidget& widget, const QString& fileName, QString* error);
-
 // A fixed-size widget that draws itself with one of the controls' painting functions, the
 // way the design canvas does: used to show states a live control only has under the mouse.
 class PaintedControl : public QWidget {

@@ -1,5 +1,6 @@
 #include "app/controlsgallery.h"
 #include "app/mainwindow.h"
+#include "controls/screenshotfile.h"
 #include "dialogs/setlanguagedialog.h"
 
 #include <cstdio>
