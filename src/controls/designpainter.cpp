@@ -165,15 +165,17 @@ QSizeF DesignPainter::titleSize(int index, const QString& caption) const
 
 QString DesignPainter::titleCaption(int index) const
 {
-    if (index == liveCaptionTitle_ && !liveCaption_.isNull())
-        return liveCaption_;
+    if (const auto live = liveCaptions_.find(index); live != liveCaptions_.end())
+        return live->second;
     return QString::fromStdString(document_.titles[index].caption);
 }
 
 void DesignPainter::setLiveCaption(int titleIndex, const QString& caption)
 {
-    liveCaptionTitle_ = caption.isNull() ? -1 : titleIndex;
-    liveCaption_ = caption;
+    if (caption.isNull())
+        liveCaptions_.erase(titleIndex);
+    else
+        liveCaptions_[titleIndex] = caption;
 }
 
 void DesignPainter::setHighlightedTitle(int titleIndex, int32_t colour)

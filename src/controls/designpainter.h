@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <unordered_map>
 
@@ -29,12 +30,15 @@ public:
     // Draws one object into its bounds.
     void paint(QPainter& painter, ObjectKind kind, int index) const;
 
-    // A caption shown for a label instead of its stored one while the design is on screen
-    // (the clock label shows the time); a null string shows the stored caption again.
+    // A caption shown for a label instead of its stored one (the designer's clock label
+    // shows the time, a built application's record-ID label the record's number); a null
+    // string shows the stored caption again.
     void setLiveCaption(int titleIndex, const QString& caption);
     // A label drawn in `colour` (0x00BBGGRR) instead of its own ForeColor, such as a link
     // under the pointer; -1 for none.
     void setHighlightedTitle(int titleIndex, int32_t colour = 0);
+    // The caption a label is drawn with: its live caption, else its stored one.
+    QString titleCaption(int index) const;
 
 private:
     void paintTitle(QPainter& painter, int index) const;
@@ -48,12 +52,10 @@ private:
     void paintButton(QPainter& painter, int index) const;
     void paintScript(QPainter& painter, int index) const;
 
-    QString titleCaption(int index) const;
     QSizeF titleSize(int index, const QString& caption) const;
 
     const ProjectDocument& document_;
-    int liveCaptionTitle_ = -1;
-    QString liveCaption_;
+    std::map<int, QString> liveCaptions_; // by label index; a few at most
     int highlightedTitle_ = -1;
     int32_t highlightColour_ = 0;
     // Measured label sizes by font and caption: measuring shapes the text, and a canvas

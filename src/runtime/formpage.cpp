@@ -5,6 +5,7 @@
 
 #include "controls/olecolor.h"
 #include "controls/paintorder.h"
+#include "designer/objectcreation.h"
 #include "document/projectdocument.h"
 #include "document/units.h"
 #include "formula/localeformats.h"
@@ -162,6 +163,28 @@ void FormPage::buildPage(int page)
     content.controlRects.reserve(content.objects.size());
     for (FormObject object : content.objects)
         content.controlRects.push_back(controlRect(object));
+}
+
+void FormPage::showSpecialLabels(const SpecialLabelTexts& texts)
+{
+    const std::pair<int, const std::optional<std::string>*> labels[] = {
+        {kDateLabel, &texts.date},
+        {kDateStampLabel, &texts.dateStamp},
+        {kRecordIdLabel, &texts.recordId}};
+    for (const auto& [index, caption] : labels) {
+        const std::optional<std::string>& text = *caption;
+        painter_.setLiveCaption(index, text ? QString::fromStdString(*text) : QString());
+        // A label is as wide as its caption: the drawn place follows it.
+        for (PageContent& content : pages_) {
+            for (Drawn& drawn : content.drawn) {
+                if (drawn.kind != ObjectKind::Title || drawn.index != index)
+                    continue;
+                redraw(drawn.bounds.toAlignedRect());
+                drawn.bounds = painter_.bounds(ObjectKind::Title, index);
+                redraw(drawn.bounds.toAlignedRect());
+            }
+        }
+    }
 }
 
 const std::vector<FormObject>& FormPage::objectsShown() const

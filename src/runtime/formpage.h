@@ -6,6 +6,7 @@
 #include "controls/designpainter.h"
 #include "formula/formulalocale.h"
 #include "records/inputref.h"
+#include "records/speciallabels.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -91,6 +92,10 @@ public:
 
     // A value the form changed (formulas, another record) shown by its control.
     void showValue(InputRef ref);
+    // The reserved date and record-ID labels show the record on screen.
+    void showSpecialLabels(const SpecialLabelTexts& texts);
+    // The caption a label is drawn with.
+    QString labelText(int index) const { return painter_.titleCaption(index); }
     // Every control takes its object's lock; everything is read-only when `readOnly`.
     void applyLocks(bool readOnly);
 

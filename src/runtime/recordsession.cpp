@@ -46,6 +46,11 @@ int64_t RecordSession::count() const
     return count_;
 }
 
+QDate RecordSession::madeOn() const
+{
+    return made_.isValid() ? made_.toLocalTime().date() : QDate::currentDate();
+}
+
 double RecordSession::nowSerial() const
 {
     const QDateTime now = QDateTime::currentDateTime();
@@ -107,6 +112,7 @@ void RecordSession::show(int64_t id)
         return;
     }
     form_.load(record->id, schema_, record->values);
+    made_ = QDateTime::fromString(QString::fromStdString(record->created), Qt::ISODateWithMs);
     emit recordShown();
     emit positionChanged();
 }
@@ -155,6 +161,7 @@ void RecordSession::newRecord()
     if (!saveNow())
         return;
     cursor_.leave();
+    made_ = QDateTime();
     form_.setNewRecordNumber(store_ ? store_->nextId() : 1);
     form_.startNew(nowSerial());
     if (store_)
@@ -169,6 +176,7 @@ void RecordSession::copyRecord()
         return;
     const std::vector<std::string> values = form_.columnValues(schema_);
     cursor_.leave();
+    made_ = QDateTime();
     form_.setNewRecordNumber(store_ ? store_->nextId() : 1);
     const std::vector<std::optional<std::string>> copied(values.begin(), values.end());
     form_.load(0, schema_, copied);

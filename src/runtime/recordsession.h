@@ -4,6 +4,7 @@
 #include "formula/formulalocale.h"
 #include "records/recordcursor.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QTimer>
 
@@ -41,6 +42,8 @@ public:
     // The number of the record on screen; for a new one, the number it will get.
     int64_t number() const;
     int64_t count() const;
+    // The day (local time) the record on screen was made; today for a new one.
+    QDate madeOn() const;
 
     // The last record, or a new one when there are none.
     void showLast();
@@ -96,6 +99,7 @@ private:
     };
     std::optional<Sort> sort_;
     int64_t count_ = 0;
+    QDateTime made_; // of the record shown; invalid for a new one
 };
 
 } // namespace qv::runtime

@@ -217,6 +217,11 @@ void RuntimeWindow::recordShown()
 
 void RuntimeWindow::showPosition()
 {
+    const QDate today = QDate::currentDate();
+    const QDate made = session_->madeOn();
+    page_->showSpecialLabels(
+        SpecialLabelsFor(data_, session_->number(), {today.year(), today.month(), today.day()},
+                         {made.year(), made.month(), made.day()}, locale_.icuLocaleId));
     const RecordCursor& cursor = session_->cursor();
     ribbon_->showPosition(session_->number(), session_->isNew(), cursor.position(),
                           static_cast<int>(session_->count()));

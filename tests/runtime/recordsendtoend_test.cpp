@@ -9,6 +9,9 @@
 #include "formpage.h"
 #include "recordsession.h"
 
+#include "designer/designer.h"
+#include "designer/objectcreation.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
@@ -121,6 +124,52 @@ private slots:
         QTest::mouseClick(ribbonButton(*window, QStringLiteral("<<<")), Qt::LeftButton);
         QCOMPARE(fieldText(*window, 1), QStringLiteral("Zeta Works"));
         QCOMPARE(fieldText(*window, 2), QStringLiteral("9"));
+    }
+
+    // The record-ID label shows the record's number, the date label today and the date
+    // stamp the day the record was made, in the forms chosen in the design.
+    void specialLabelsShowTheRecord()
+    {
+        qv::ProjectDocument design = example();
+        qv::Designer designer(design);
+        placeRecordId(designer);
+        placeDateLabel(designer, true, 4, "2020-01-01");  // stamp, yyyy-mm-dd
+        placeDateLabel(designer, false, 2, "01-01-2020"); // date, dd-mm-yyyy
+        QTemporaryDir parent;
+        Application app(build(design, parent.path().toStdString()));
+        const QString today = QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
+        {
+            std::unique_ptr<RuntimeWindow> window = app.start();
+            qv::runtime::FormPage* page = window->formPage();
+            QCOMPARE(page->labelText(qv::kRecordIdLabel), QStringLiteral("0000000001"));
+            QCOMPARE(page->labelText(qv::kDateLabel), today);
+            QCOMPARE(page->labelText(qv::kDateStampLabel),
+                     QDate::currentDate().toString(Qt::ISODate));
+            typeInto(page->field(1), QStringLiteral("first"));
+            menuAction(*window, QStringLiteral("New Record"))->trigger();
+            QCOMPARE(page->labelText(qv::kRecordIdLabel), QStringLiteral("0000000002"));
+            typeInto(page->field(1), QStringLiteral("second"));
+            window->close();
+        }
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("stamp"));
+            db.setDatabaseName(QString::fromStdString(app.records().string()));
+            QVERIFY(db.open());
+            QSqlQuery made(db);
+            QVERIFY(made.exec(QStringLiteral(
+                "UPDATE records SET Created = '2021-03-04T12:00:00.000Z' WHERE ID = 1")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("stamp"));
+        std::unique_ptr<RuntimeWindow> window = app.start();
+        qv::runtime::FormPage* page = window->formPage();
+        QCOMPARE(page->labelText(qv::kRecordIdLabel), QStringLiteral("0000000002"));
+        QTest::mouseClick(ribbonButton(*window, QStringLiteral("<<<")), Qt::LeftButton);
+        QCOMPARE(fieldText(*window, 1), QStringLiteral("First"));
+        QCOMPARE(page->labelText(qv::kRecordIdLabel), QStringLiteral("0000000001"));
+        QCOMPARE(page->labelText(qv::kDateStampLabel), QStringLiteral("2021-03-04"));
+        QCOMPARE(page->labelText(qv::kDateLabel), today);
     }
 
     void rebuildWithAFieldMoreAndAFieldFewer()

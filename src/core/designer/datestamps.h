@@ -19,5 +19,8 @@ struct CalendarDate {
 // The captions of the date menus for one day, with the day and month names of an ICU
 // locale id ("en_US", "de_DE"). A date the calendar does not have gives empty texts.
 DateStampTexts dateStampTexts(CalendarDate date, const std::string& localeId);
+// One of those texts (`format` 0..4); empty for another form or a date the calendar does
+// not have.
+std::string dateStampText(CalendarDate date, int format, const std::string& localeId);
 
 } // namespace qv

@@ -26,7 +26,13 @@ TEST(DateStamps, FiveFormsInMenuOrder)
         SCOPED_TRACE(std::to_string(c.date.year) + "-" + std::to_string(c.date.month) + "-" +
                      std::to_string(c.date.day) + " " + c.locale);
         EXPECT_EQ(dateStampTexts(c.date, c.locale), c.expected);
+        for (int format = 0; format < kDateStampFormatCount; ++format)
+            EXPECT_EQ(dateStampText(c.date, format, c.locale),
+                      c.expected[static_cast<size_t>(format)]);
     }
+    // The menus' sixth entry and anything else name no form.
+    EXPECT_EQ(dateStampText({2024, 2, 29}, 5, "en_US"), "");
+    EXPECT_EQ(dateStampText({2024, 2, 29}, -1, "en_US"), "");
 }
 
 } // namespace
