@@ -1,11 +1,11 @@
 #include "modaldriver.h"
 
 #include "app/designeditor.h"
-#include "canvas/designdocument.h"
 #include "app/languagemenu.h"
 #include "app/mainwindow.h"
 #include "app/pagesizemenu.h"
 #include "app/projectcommands.h"
+#include "canvas/designdocument.h"
 #include "dialogs/languageeditor.h"
 #include "dialogs/setlanguagedialog.h"
 #include "dialogs/templatechooser.h"
@@ -183,6 +183,18 @@ private slots:
         QVERIFY(!languages->choose(QStringLiteral("Broken")));
         QVERIFY2(warning.contains(QStringLiteral("Broken.txt")), qPrintable(warning));
         QCOMPARE(window.projectCommands().fileMenu()->title(), QStringLiteral("&Arkiv"));
+
+        // A file that can be used but lacks something says so when it is chosen, not only
+        // at start-up.
+        writeLanguage(app, QStringLiteral("NoFont"), {{302, QString()}});
+        QStringList said;
+        window.editor().setMessageHandler([&said](const QString& text) { said << text; });
+        QVERIFY(languages->choose(QStringLiteral("NoFont")));
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said.first().contains(QStringLiteral("NoFont.txt")) &&
+                     said.first().contains(QStringLiteral("no font name")),
+                 qPrintable(said.first()));
+        QVERIFY(window.session().messages.isEmpty());
     }
 
     void languageEditorChangesTheTableAndSavesTheFile()

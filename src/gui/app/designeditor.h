@@ -65,13 +65,13 @@ public:
 
     // Shows the editor's messages to the user (a message box unless replaced).
     void setMessageHandler(std::function<void(const QString&)> handler);
+    void showMessage(const QString& text);
 
     // The text of the message the property arrow shows for an object, naming the dialog
     // that edits it.
     static QString propertiesMessage(ObjectRef ref);
 
 private:
-    void showMessage(const QString& text);
     void showContextMenu(const QPoint& globalPos);
 
     QMainWindow* window_;

@@ -59,6 +59,7 @@ bool LanguageMenu::choose(const QString& name)
     if (!s.loadLanguage(name, error)) {
         QMessageBox::warning(&window_, window_.windowTitle(), error);
         checkCurrent();
+        window_.reportMessages();
         return false;
     }
     checkCurrent();
@@ -66,6 +67,9 @@ bool LanguageMenu::choose(const QString& name)
         return applyLanguageToDocument(settings, s.language, name.toStdString(), &previous);
     });
     window_.language().apply();
+    // The file's warnings (a missing font or character set line) and a choice that could
+    // not be stored.
+    window_.reportMessages();
     return true;
 }
 

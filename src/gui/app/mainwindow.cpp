@@ -119,8 +119,20 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::reportStartupMessages()
 {
-    if (!session_.messages.isEmpty())
-        QMessageBox::information(this, kProgramTitle, session_.messages.join(QLatin1Char('\n')));
+    if (session_.messages.isEmpty())
+        return;
+    const QString text = session_.messages.join(QLatin1Char('\n'));
+    session_.messages.clear();
+    QMessageBox::information(this, kProgramTitle, text);
+}
+
+void MainWindow::reportMessages()
+{
+    if (session_.messages.isEmpty())
+        return;
+    const QString text = session_.messages.join(QLatin1Char('\n'));
+    session_.messages.clear();
+    editor_->showMessage(text);
 }
 
 } // namespace qv::gui

@@ -33,6 +33,9 @@ public:
 
     // Shows the messages start-up collected, once the window is up.
     void reportStartupMessages();
+    // Shows what the session had to say since (a language file's warnings, a settings
+    // file that could not be written) and forgets it.
+    void reportMessages();
     // The one way to put another document in place (New, Open, a recent project, a
     // template): everything that shows the document takes it from here.
     void replaceDocument(ProjectDocument document);

@@ -168,6 +168,7 @@ void ProjectCommands::openProject()
     savePath_ = path.toStdString();
     window_.session().rememberRecent(savePath_);
     refreshRecentMenu();
+    window_.reportMessages();
 }
 
 void ProjectCommands::openRecent(int index)
