@@ -21,7 +21,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -257,46 +256,6 @@ void BM_ReadEveryRecord(benchmark::State& state)
 }
 BENCHMARK(BM_ReadEveryRecord)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Every record through the store's walk into a CSV file (RFC 4180 quoting), as an export
-// reads them.
-void BM_WriteEveryRecordToCsv(benchmark::State& state)
-{
-    auto store = fixture().open();
-    const QString target = QDir::temp().filePath(QStringLiteral("quorvalle-bench-export.csv"));
-    for (auto _ : state) {
-        std::string out;
-        out.reserve(64 << 20);
-        store->forEach([&](const qv::runtime::StoredRecord& record) {
-            bool first = true;
-            for (const std::optional<std::string>& value : record.values) {
-                if (!first)
-                    out += ',';
-                first = false;
-                const std::string& v = value ? *value : std::string();
-                if (v.find_first_of(",\"\r\n") == std::string::npos) {
-                    out += v;
-                    continue;
-                }
-                out += '"';
-                for (char ch : v) {
-                    if (ch == '"')
-                        out += '"';
-                    out += ch;
-                }
-                out += '"';
-            }
-            out += "\r\n";
-            return true;
-        });
-        QSaveFile file(target);
-        file.open(QIODevice::WriteOnly);
-        file.write(out.data(), static_cast<qint64>(out.size()));
-        file.commit();
-    }
-    QFile::remove(target);
-}
-BENCHMARK(BM_WriteEveryRecordToCsv)->Unit(benchmark::kMillisecond)->Iterations(3);
-
 void BM_SaveOneEditedRecord(benchmark::State& state)
 {
     Fixture& f = fixture();
@@ -393,13 +352,3 @@ void BM_ScriptSumOverEveryRecord(benchmark::State& state)
 BENCHMARK(BM_ScriptSumOverEveryRecord)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
