@@ -261,7 +261,7 @@ void RecordSession::reloadOrder()
     if (current == 0)
         cursor_.leave();
     count_ = store_->count();
-    // Our own changes are not another program's.
+    // The order just read holds whatever another copy changed too.
     store_->changedElsewhere();
     emit positionChanged();
 }

@@ -379,6 +379,38 @@ void SqliteRecordStore::rollback()
     query.exec(QStringLiteral("ROLLBACK"));
 }
 
+bool SqliteRecordStore::refusedAsReadOnly()
+{
+    if (!readOnly_)
+        return false;
+    error_ = QStringLiteral("%1: the records are read-only").arg(path_);
+    return true;
+}
+
+bool SqliteRecordStore::finishWrite()
+{
+    if (!commit()) {
+        rollback();
+        return false;
+    }
+    return true;
+}
+
+QString SqliteRecordStore::insertSql(bool withId) const
+{
+    QStringList names;
+    if (withId)
+        names << quoted(std::string(kIdColumn));
+    names << quoted(std::string(kCreatedColumn)) << quoted(std::string(kChangedColumn));
+    for (const QString& column : columns_) {
+        if (!column.isEmpty())
+            names << quoted(column);
+    }
+    const QStringList marks(names.size(), QStringLiteral("?"));
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(kRecordsTable, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+}
+
 QString SqliteRecordStore::valueColumns() const
 {
     QStringList names;
@@ -609,23 +641,11 @@ std::optional<StoredRecord> SqliteRecordStore::load(int64_t id)
 
 int64_t SqliteRecordStore::insert(const std::vector<std::string>& values)
 {
-    if (readOnly_) {
-        error_ = QStringLiteral("%1: the records are read-only").arg(path_);
+    if (refusedAsReadOnly())
         return 0;
-    }
     if (!insertQuery_) {
-        QStringList names{quoted(std::string(kCreatedColumn)), quoted(std::string(kChangedColumn))};
-        QStringList marks{QStringLiteral("?"), QStringLiteral("?")};
-        for (const QString& column : columns_) {
-            if (!column.isEmpty()) {
-                names << quoted(column);
-                marks << QStringLiteral("?");
-            }
-        }
         insertQuery_ = std::make_unique<QSqlQuery>(database());
-        insertQuery_->prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                  .arg(kRecordsTable, names.join(QStringLiteral(", ")),
-                                       marks.join(QStringLiteral(", "))));
+        insertQuery_->prepare(insertSql(false));
     }
     const QString now = nowText();
     insertQuery_->addBindValue(now);
@@ -638,16 +658,13 @@ int64_t SqliteRecordStore::insert(const std::vector<std::string>& values)
     }
     const int64_t id = insertQuery_->lastInsertId().toLongLong();
     insertQuery_->finish();
-    dataVersion_ = dataVersion();
     return id;
 }
 
 bool SqliteRecordStore::update(int64_t id, const std::vector<std::string>& values)
 {
-    if (readOnly_) {
-        error_ = QStringLiteral("%1: the records are read-only").arg(path_);
+    if (refusedAsReadOnly())
         return false;
-    }
     if (!updateQuery_) {
         QStringList sets{QStringLiteral("%1 = ?").arg(quoted(std::string(kChangedColumn)))};
         for (const QString& column : columns_) {
@@ -674,19 +691,8 @@ bool SqliteRecordStore::update(int64_t id, const std::vector<std::string>& value
     updateQuery_->finish();
     if (changed == 0) {
         // Deleted by another copy of the application meanwhile: kept again as typed.
-        QStringList names{quoted(std::string(kIdColumn)), quoted(std::string(kCreatedColumn)),
-                          quoted(std::string(kChangedColumn))};
-        QStringList marks{QStringLiteral("?"), QStringLiteral("?"), QStringLiteral("?")};
-        for (const QString& column : columns_) {
-            if (!column.isEmpty()) {
-                names << quoted(column);
-                marks << QStringLiteral("?");
-            }
-        }
         QSqlQuery again(database());
-        again.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(kRecordsTable, names.join(QStringLiteral(", ")),
-                               marks.join(QStringLiteral(", "))));
+        again.prepare(insertSql(true));
         again.addBindValue(QVariant::fromValue<qlonglong>(id));
         again.addBindValue(now);
         again.addBindValue(now);
@@ -698,36 +704,26 @@ bool SqliteRecordStore::update(int64_t id, const std::vector<std::string>& value
             return false;
         }
     }
-    if (!commit()) {
-        rollback();
-        return false;
-    }
-    dataVersion_ = dataVersion();
-    return true;
+    return finishWrite();
 }
 
 bool SqliteRecordStore::remove(int64_t id)
 {
-    if (readOnly_) {
-        error_ = QStringLiteral("%1: the records are read-only").arg(path_);
+    if (refusedAsReadOnly())
         return false;
-    }
     QSqlQuery query(database());
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
                       .arg(kRecordsTable, quoted(std::string(kIdColumn))));
     query.addBindValue(QVariant::fromValue<qlonglong>(id));
     if (!query.exec())
         return fail(query, QStringLiteral("record %1 cannot be deleted").arg(id));
-    dataVersion_ = dataVersion();
     return true;
 }
 
 bool SqliteRecordStore::insertAll(const std::vector<std::vector<std::string>>& records)
 {
-    if (readOnly_) {
-        error_ = QStringLiteral("%1: the records are read-only").arg(path_);
+    if (refusedAsReadOnly())
         return false;
-    }
     if (!begin())
         return false;
     for (const std::vector<std::string>& values : records) {
@@ -736,20 +732,13 @@ bool SqliteRecordStore::insertAll(const std::vector<std::vector<std::string>>& r
             return false;
         }
     }
-    if (!commit()) {
-        rollback();
-        return false;
-    }
-    dataVersion_ = dataVersion();
-    return true;
+    return finishWrite();
 }
 
 bool SqliteRecordStore::setValues(const std::vector<ValueChange>& changes)
 {
-    if (readOnly_) {
-        error_ = QStringLiteral("%1: the records are read-only").arg(path_);
+    if (refusedAsReadOnly())
         return false;
-    }
     for (const ValueChange& change : changes) {
         if (change.column < 0 || change.column >= static_cast<int>(columns_.size()) ||
             columns_[static_cast<size_t>(change.column)].isEmpty())
@@ -789,12 +778,7 @@ bool SqliteRecordStore::setValues(const std::vector<ValueChange>& changes)
         }
     }
     statements.clear();
-    if (!commit()) {
-        rollback();
-        return false;
-    }
-    dataVersion_ = dataVersion();
-    return true;
+    return finishWrite();
 }
 
 int64_t SqliteRecordStore::dataVersion()

@@ -80,6 +80,13 @@ private:
     bool begin();
     bool commit();
     void rollback();
+    // True (with the error said) when the records may not be changed.
+    bool refusedAsReadOnly();
+    // Commits a write begun with begin(), or takes it all back.
+    bool finishWrite();
+    // "INSERT INTO records (...) VALUES (...)" for the created and changed times and the
+    // stored columns, led by the record number when `withId`.
+    QString insertSql(bool withId) const;
     QString valueColumns() const;
     void bindValues(QSqlQuery& query, const std::vector<std::string>& values) const;
     StoredRecord recordOf(const QSqlQuery& query) const;

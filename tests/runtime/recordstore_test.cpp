@@ -326,6 +326,12 @@ TEST_F(RecordStoreTest, TwoCopiesOfTheApplicationShareTheFile)
     EXPECT_FALSE(second->changedElsewhere());
     EXPECT_EQ(second->insert({"from the second", "0"}), 2);
     EXPECT_EQ(first->ids(), (std::vector<int64_t>{1, 2}));
+    // Saving its own record does not hide what the other copy saved meanwhile.
+    EXPECT_TRUE(first->changedElsewhere());
+    EXPECT_EQ(second->insert({"third", "0"}), 3);
+    ASSERT_TRUE(first->update(1, {"from the first, again", "0"}));
+    EXPECT_TRUE(first->changedElsewhere());
+    EXPECT_FALSE(first->changedElsewhere());
     // A record the other copy deleted is kept again when this one saves it.
     ASSERT_TRUE(second->remove(1));
     ASSERT_TRUE(first->update(1, {"still typed", "0"}));
