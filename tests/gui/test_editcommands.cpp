@@ -238,6 +238,18 @@ private slots:
         QCOMPARE(int(f.doc.lines[1].lineState), 1);
         w->chooseLine(0);
         QCOMPARE(w->coordinateBox(1)->text(), QStringLiteral("100"));
+
+        // A label in hand is put down before the window changes a line: undoing the colour
+        // leaves the label.
+        f.useTool("Label...");
+        f.hover(200, 200);
+        const int label = f.selection().current(ObjectKind::Title);
+        w->colourCell(5)->click();
+        QCOMPARE(f.selection().placementTool, kNoPlacement);
+        QCOMPARE(f.doc.lines[0].borderColor, designerPalette()[15]);
+        QVERIFY(f.editor->document().undo());
+        QVERIFY(f.doc.lines[0].borderColor != designerPalette()[15]);
+        QVERIFY(f.doc.titles.highWater() >= label && f.doc.titles[label].visible);
     }
 
     void theRightButtonSelectsAndOffersTheCommands()

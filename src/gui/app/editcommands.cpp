@@ -71,22 +71,20 @@ void EditCommands::copy()
 void EditCommands::paste()
 {
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    document_.endPlacement();
-    const Outcome outcome = document_.run([&](Designer& d) { return pasteClipboardText(d, text); });
+    const Outcome outcome =
+        document_.command([&](Designer& d) { return pasteClipboardText(d, text); });
     if (!outcome.text.empty())
         emit message(QString::fromStdString(outcome.text));
 }
 
 void EditCommands::deleteSelection()
 {
-    document_.endPlacement();
-    document_.run([](Designer& d) { qv::deleteSelection(d); });
+    document_.command([](Designer& d) { qv::deleteSelection(d); });
 }
 
 void EditCommands::selectAll()
 {
-    document_.endPlacement();
-    document_.run([](Designer& d) { qv::selectAll(d); });
+    document_.command([](Designer& d) { qv::selectAll(d); });
 }
 
 void EditCommands::update(const DocumentChange& change)

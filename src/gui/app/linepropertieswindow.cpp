@@ -64,7 +64,7 @@ LinePropertiesWindow::LinePropertiesWindow(DesignDocument& document, QWidget* pa
         connect(cell, &QToolButton::clicked, this, [this, i] {
             const int32_t colour = designerPalette()[static_cast<size_t>(scroll_->value() + i)];
             const int line = line_;
-            document_.run([&](Designer& d) { setLineColour(d, line, colour); });
+            document_.command([&](Designer& d) { setLineColour(d, line, colour); });
         });
         palette->addWidget(cell, i / 10, i % 10);
         cells_[static_cast<size_t>(i)] = cell;
@@ -79,7 +79,7 @@ LinePropertiesWindow::LinePropertiesWindow(DesignDocument& document, QWidget* pa
     print_ = new QCheckBox(QStringLiteral("Print"), this);
     connect(print_, &QCheckBox::clicked, this, [this](bool checked) {
         const int line = line_;
-        document_.run([&](Designer& d) { setLinePrint(d, line, checked); });
+        document_.command([&](Designer& d) { setLinePrint(d, line, checked); });
     });
     layout->addWidget(print_);
 
@@ -158,6 +158,7 @@ void LinePropertiesWindow::coordinateEdited(int coordinate)
     if (!ok || line_ < 0)
         return;
     if (!editing_) {
+        document_.endPlacement();
         document_.beginGesture(QStringLiteral("Line End"));
         editing_ = true;
     }

@@ -47,15 +47,13 @@ void PageCommands::addTo(QMenu* menu) const
 
 void PageCommands::moveToPage(int page)
 {
-    document_.endPlacement();
-    document_.run([page](Designer& d) { qv::moveToPage(d, page); });
+    document_.command([page](Designer& d) { qv::moveToPage(d, page); });
 }
 
 void PageCommands::createTable(int columns)
 {
-    document_.endPlacement();
     const Outcome outcome =
-        document_.run([columns](Designer& d) { return qv::createTable(d, columns); });
+        document_.command([columns](Designer& d) { return qv::createTable(d, columns); });
     if (!outcome.text.empty())
         emit message(QString::fromStdString(outcome.text));
 }

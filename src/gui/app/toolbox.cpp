@@ -107,8 +107,7 @@ void Toolbox::useTool(Tool tool)
 
 void Toolbox::toggleAreaSelection()
 {
-    document_.endPlacement();
-    document_.run([](Designer& d) {
+    document_.command([](Designer& d) {
         SelectionState& s = d.selection();
         const bool leaving = s.areaActive();
         releaseAreaSelection(s);

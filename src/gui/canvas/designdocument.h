@@ -23,11 +23,11 @@ namespace qv::gui {
 // Contract for every window that shows or edits the design (canvas, toolbox, property
 // panel, page-size / unit / grid menus, position boxes, dialogs):
 //  - Read freely through document(), selection(), canvas() and surface().
-//  - Change anything only through run(): it calls a core operation of src/core/designer
-//    with the Designer (which records each document edit as an undo step through
-//    Designer::change()) and then emits changed() once with what differs. Never edit the
-//    ProjectDocument or the SelectionState around it: the canvas would not redraw and
-//    undo would not know.
+//  - Change anything only through run() (command() from menus, the panel and dialogs): it
+//    calls a core operation of src/core/designer with the Designer (which records each
+//    document edit as an undo step through Designer::change()) and then emits changed()
+//    once with what differs. Never edit the ProjectDocument or the SelectionState around
+//    it: the canvas would not redraw and undo would not know.
 //  - Listen to changed() and update only what the change names. Objects lists each record
 //    touched, created or removed; Reload means everything; Page means another page is
 //    shown. A window must not call run() from inside its changed() handler.
@@ -63,6 +63,14 @@ public:
             announce(before);
             return result;
         }
+    }
+
+    // run() for a command from a menu, the panel or a dialog: a placement in progress ends
+    // first, so the command never joins the step of the object that follows the pointer.
+    template <class F> decltype(auto) command(F&& operation)
+    {
+        endPlacement();
+        return run(std::forward<F>(operation));
     }
 
     // Everything run from beginGesture to endGesture is one undo step named `name`.

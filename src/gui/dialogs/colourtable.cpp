@@ -172,8 +172,7 @@ void ColourTable::useColour(int row, int column)
     showColour(row, column);
     const int32_t colour = colourAt(row, column);
     const int target = target_;
-    document_.endPlacement();
-    document_.run([&](Designer& d) { applyColour(d, target, colour); });
+    document_.command([&](Designer& d) { applyColour(d, target, colour); });
 }
 
 void ColourTable::closeEvent(QCloseEvent* event)

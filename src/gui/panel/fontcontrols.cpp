@@ -100,8 +100,7 @@ FontControls::FontControls(DesignDocument& document, const LanguageTable* langua
     form_->addRow(styles_);
     const auto style = [this](QCheckBox* box, bool (*set)(Designer&, bool)) {
         connect(box, &QCheckBox::clicked, this, [this, set](bool checked) {
-            document_.endPlacement();
-            document_.run([&](Designer& d) { set(d, checked); });
+            document_.command([&](Designer& d) { set(d, checked); });
         });
     };
     style(bold_, &setFontBold);
@@ -122,8 +121,7 @@ FontControls::FontControls(DesignDocument& document, const LanguageTable* langua
     }
     form_->addRow(alignmentLabel_, alignment_);
     connect(alignmentGroup_, &QButtonGroup::idClicked, this, [this](int value) {
-        document_.endPlacement();
-        document_.run([value](Designer& d) { setAlignment(d, value); });
+        document_.command([value](Designer& d) { setAlignment(d, value); });
     });
     retranslate();
 }

@@ -76,18 +76,15 @@ InputFlagsBox::InputFlagsBox(DesignDocument& document, const LanguageTable* lang
                                });
 
     connect(print_, &QCheckBox::clicked, this, [this](bool checked) {
-        document_.endPlacement();
-        document_.run([checked](Designer& d) { setPrintFlag(d, checked); });
+        document_.command([checked](Designer& d) { setPrintFlag(d, checked); });
     });
     connect(allPages_, &QCheckBox::clicked, this, [this] {
         // The value toggles from the stored page, not from the box.
-        document_.endPlacement();
-        document_.run([](Designer& d) { toggleAllPages(d); });
+        document_.command([](Designer& d) { toggleAllPages(d); });
     });
     const auto flag = [this](QCheckBox* box, InputFlag which) {
         connect(box, &QCheckBox::clicked, this, [this, which](bool checked) {
-            document_.endPlacement();
-            document_.run([&](Designer& d) { setInputFlag(d, which, checked); });
+            document_.command([&](Designer& d) { setInputFlag(d, which, checked); });
         });
     };
     flag(lock_, InputFlag::LockEnabled);
