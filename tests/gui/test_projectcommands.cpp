@@ -1,9 +1,12 @@
 #include "modaldriver.h"
 
+#include "app/designeditor.h"
 #include "app/languagemenu.h"
 #include "app/mainwindow.h"
 #include "app/projectcommands.h"
 #include "app/projectprogress.h"
+#include "canvas/designdocument.h"
+#include "designer/objectcreation.h"
 #include "dialogs/languageeditor.h"
 #include "dialogs/setlanguagedialog.h"
 #include "dialogs/templatechooser.h"
@@ -167,6 +170,27 @@ private slots:
         QVERIFY(window_->document().projectPath.ends_with("Default.baf"));
         QVERIFY(!window_->progress().isVisible());
         QVERIFY(window_->session().ini.recentProjects[0].empty());
+    }
+
+    void undoingPastASaveAsksBeforeClosing()
+    {
+        const std::string path = saveProject(file("undo.baf"), "Undo");
+        chooseInFileDialog(QString::fromStdString(path));
+        commands().openProject();
+        DesignDocument& design = window_->editor().document();
+        design.command([](Designer& d) { createObject(d, Tool::CheckBox); });
+        design.endPlacement();
+        QVERIFY(commands().save(false));
+        QCOMPARE(window_->document().modified, uint8_t{0});
+        QVERIFY(design.undo());
+        QCOMPARE(window_->document().modified, uint8_t{1});
+        window_->show();
+        QStringList questions;
+        answerMessageBox(QMessageBox::Cancel, &questions);
+        QVERIFY(!window_->close());
+        QCOMPARE(questions.size(), 1);
+        QVERIFY(design.redo());
+        QCOMPARE(window_->document().modified, uint8_t{0});
     }
 
     void newProjectStartsFromTheTemplateAndAsksForANameOnSave()

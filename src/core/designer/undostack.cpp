@@ -5,9 +5,16 @@ namespace qv {
 void UndoStack::push(std::unique_ptr<DocumentEdit> edit, std::string name, std::string mergeKey)
 {
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
+    if (savedAt_ && *savedAt_ > done_)
+        savedAt_ = kUnreachable; // the saved state was undone and is now dropped
     if (groupOpen_ && groupHasStep_ && steps_.empty())
         groupHasStep_ = false; // the group's step was dropped by the capacity
     const bool intoGroup = groupOpen_ && groupHasStep_;
+    // Folding this edit into the last step changes what that step leads to.
+    const bool changesLastStep = intoGroup || (mergeOpen_ && !mergeKey.empty() && !steps_.empty() &&
+                                               steps_.back().mergeKey == mergeKey);
+    if (changesLastStep && savedAt_ == done_)
+        savedAt_ = kUnreachable;
     if (mergeOpen_ && !mergeKey.empty() && !steps_.empty() && steps_.back().mergeKey == mergeKey &&
         steps_.back().edits.back()->mergeWith(*edit)) {
         return;
@@ -22,8 +29,11 @@ void UndoStack::push(std::unique_ptr<DocumentEdit> edit, std::string name, std::
         step.mergeKey = mergeKey;
         steps_.push_back(std::move(step));
         groupHasStep_ = groupOpen_;
-        if (steps_.size() > static_cast<size_t>(capacity_))
+        if (steps_.size() > static_cast<size_t>(capacity_)) {
             steps_.pop_front();
+            if (savedAt_ && *savedAt_ != kUnreachable)
+                savedAt_ = *savedAt_ == 0 ? kUnreachable : *savedAt_ - 1;
+        }
     }
     mergeOpen_ = !mergeKey.empty();
     done_ = steps_.size();
@@ -57,6 +67,7 @@ bool UndoStack::undo(ProjectDocument& document, SelectionState& selection, Chang
         if (summary)
             (*edit)->summarise(*summary);
     }
+    settleModified(document);
     return true;
 }
 
@@ -71,6 +82,7 @@ bool UndoStack::redo(ProjectDocument& document, SelectionState& selection, Chang
             edit->summarise(*summary);
     }
     ++done_;
+    settleModified(document);
     return true;
 }
 
@@ -78,7 +90,19 @@ void UndoStack::clear()
 {
     steps_.clear();
     done_ = 0;
+    savedAt_.reset();
     endGroup();
+}
+
+void UndoStack::markSaved()
+{
+    savedAt_ = done_;
+}
+
+void UndoStack::settleModified(ProjectDocument& document) const
+{
+    if (savedAt_)
+        document.modified = done_ == *savedAt_ ? 0 : 1;
 }
 
 } // namespace qv

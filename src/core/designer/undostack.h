@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,11 @@ public:
     // Ends merging: the next step starts a new entry even with the same key.
     void closeMerge() { mergeOpen_ = false; }
     void clear();
+    // The document was just written to its file. From here undo and redo set its modified
+    // flag by whether they lead back to what was written, not by what the flag was when
+    // the step was made (a step made before the save would otherwise clear the flag of a
+    // document that differs from its file).
+    void markSaved();
 
     size_t size() const { return steps_.size(); }
 
@@ -59,6 +65,11 @@ private:
     bool groupOpen_ = false;
     bool groupHasStep_ = false; // the open group's step is steps_.back()
     std::string groupName_;
+    // How many steps are done when the document matches its file: nullopt until a save,
+    // kUnreachable once the steps that led there are gone or changed.
+    static constexpr size_t kUnreachable = static_cast<size_t>(-1);
+    std::optional<size_t> savedAt_;
+    void settleModified(ProjectDocument& document) const;
 };
 
 } // namespace qv

@@ -1,8 +1,10 @@
 #include "app/projectcommands.h"
 
+#include "app/designeditor.h"
 #include "app/mainwindow.h"
 #include "app/projectprogress.h"
 #include "app/uilanguage.h"
+#include "canvas/designdocument.h"
 #include "designer/projectpaths.h"
 #include "dialogs/templatechooser.h"
 #include "document/languagetable.h"
@@ -240,6 +242,7 @@ bool ProjectCommands::save(bool saveAs)
     }
     for (const std::string& warning : result.warnings)
         QMessageBox::information(&window_, kProgramTitle, QString::fromStdString(warning));
+    window_.editor().document().documentSaved();
     savePath_ = target;
     window_.updateCaption();
     return true;

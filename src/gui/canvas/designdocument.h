@@ -107,6 +107,9 @@ public:
     // The caller put another design into the document: clears the undo history and the
     // selection, shows page 1 and announces Reload.
     void documentReplaced();
+    // The caller wrote the document to its file: undo and redo from here tell by the
+    // history whether the document still matches it.
+    void documentSaved() { designer_.undoStack().markSaved(); }
 
 signals:
     void changed(const qv::gui::DocumentChange& change);

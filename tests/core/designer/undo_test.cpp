@@ -129,6 +129,49 @@ TEST(UndoTest, ADragIsOneStepAndAHundredStepsAreKept)
     EXPECT_GE(undone, 100);
 }
 
+// The modified flag follows the file, not the flag of the day a step was made: a change
+// undone after a save leaves a document that differs from its file.
+TEST(UndoTest, AfterASaveUndoAndRedoTellWhetherTheDocumentMatchesItsFile)
+{
+    ProjectDocument doc;
+    addField(doc, 10, 10);
+    doc.modified = 0; // as opened
+    Designer d(doc);
+    d.undoStack() = UndoStack(3);
+    const auto step = [&] {
+        d.selection().select({ObjectKind::Field, 1});
+        createObject(d, Tool::CheckBox);
+    };
+    step();
+    ASSERT_EQ(doc.modified, 1);
+    doc.modified = 0; // written to its file
+    d.undoStack().markSaved();
+    ASSERT_TRUE(d.undo());
+    EXPECT_EQ(doc.modified, 1);
+    ASSERT_TRUE(d.redo());
+    EXPECT_EQ(doc.modified, 0);
+    step();
+    ASSERT_TRUE(d.undo());
+    EXPECT_EQ(doc.modified, 0);
+
+    // A new step after undoing past the save makes the saved state unreachable.
+    ASSERT_TRUE(d.undo());
+    step();
+    ASSERT_TRUE(d.undo());
+    EXPECT_EQ(doc.modified, 1);
+    ASSERT_TRUE(d.redo());
+    EXPECT_EQ(doc.modified, 1);
+
+    // So does dropping the steps that led to it when the history is full.
+    doc.modified = 0;
+    d.undoStack().markSaved();
+    for (int i = 0; i < 4; ++i)
+        step();
+    while (d.undo()) {
+    }
+    EXPECT_EQ(doc.modified, 1);
+}
+
 TEST(UndoTest, UndoingAPasteOnAFullerDocumentRestoresTheSelection)
 {
     ProjectDocument doc;
