@@ -27,6 +27,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 using namespace qv;
 using namespace qv::gui;
 
@@ -170,6 +172,25 @@ private slots:
         QVERIFY(window_->document().projectPath.ends_with("Default.baf"));
         QVERIFY(!window_->progress().isVisible());
         QVERIFY(window_->session().ini.recentProjects[0].empty());
+    }
+
+    void everyRepairOfADamagedProjectIsSaid()
+    {
+        ProjectDocument damaged;
+        for (int i = 0; i < 2; ++i) {
+            const int s = damaged.squares.append();
+            damaged.squares[s].left = std::numeric_limits<float>::quiet_NaN();
+        }
+        const std::string path = file("damaged.baf").toStdString();
+        QVERIFY(saveProjectFile(damaged, path).ok);
+        QStringList said;
+        window_->editor().setMessageHandler([&said](const QString& text) { said << text; });
+        chooseInFileDialog(file("damaged.baf"));
+        commands().openProject();
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said[0].contains(QStringLiteral("Square 0")) &&
+                     said[0].contains(QStringLiteral("Square 1")),
+                 qPrintable(said[0]));
     }
 
     void undoingPastASaveAsksBeforeClosing()

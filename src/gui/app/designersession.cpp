@@ -43,7 +43,7 @@ std::shared_ptr<QLockFile> lockProgramFolder(const std::filesystem::path& appFol
     return lock->tryLock(0) ? lock : nullptr;
 }
 
-// Step 5: the chosen language, asking for one at the first start.
+// The chosen language, asking for one at the first start.
 QString chooseLanguage(DesignerSession& session, const LanguageChooser& chooser)
 {
     QString name = QString::fromStdString(session.ini.language);
@@ -63,7 +63,7 @@ QString chooseLanguage(DesignerSession& session, const LanguageChooser& chooser)
     return name;
 }
 
-// Step 7: the date-menu captions for today and the installed font families.
+// The date-menu captions for today and the installed font families.
 void fillPanelLists(DesignerSession& session)
 {
     const QDate today = QDate::currentDate();

@@ -1,6 +1,7 @@
 #include "app/insertcommands.h"
 
 #include "canvas/designdocument.h"
+#include "designer/datestamps.h"
 #include "designer/objectcreation.h"
 
 #include <QAction>
@@ -9,14 +10,6 @@
 #include <QMenu>
 
 namespace qv::gui {
-
-namespace {
-
-// The date formats of the two date menus, in their order.
-constexpr const char* kDateFormats[] = {"dddd dd-MMM-yyyy", "dd-MMMM-yyyy", "dd-MM-yyyy",
-                                        "MM-dd-yyyy", "yyyy-MM-dd"};
-
-} // namespace
 
 InsertCommands::InsertCommands(DesignDocument& document, QWidget* window)
     : QObject(window), document_(document)
@@ -35,10 +28,13 @@ QMenu* InsertCommands::dateMenu(bool stamp, const QString& title, QWidget* windo
     // The captions are today's date, made when the menu opens.
     connect(menu, &QMenu::aboutToShow, this, [this, menu, stamp] {
         menu->clear();
+        // Written as a built application writes its date labels.
         const QDate today = QDate::currentDate();
+        const DateStampTexts texts = dateStampTexts({today.year(), today.month(), today.day()},
+                                                    QLocale::system().name().toStdString());
         int item = 0;
-        for (const char* format : kDateFormats) {
-            const QString caption = QLocale().toString(today, QString::fromLatin1(format));
+        for (const std::string& text : texts) {
+            const QString caption = QString::fromStdString(text);
             QAction* action = menu->addAction(caption);
             connect(action, &QAction::triggered, this,
                     [this, stamp, item, caption] { placeDate(stamp, item, caption); });

@@ -133,9 +133,11 @@ bool ProjectCommands::load(const QString& path, bool newProject)
         QMessageBox::warning(&window_, kProgramTitle, message);
         return false;
     }
+    // Every warning is shown, not only the last one a status line would keep.
     for (const std::string& warning : read.warnings)
-        window_.statusBar()->showMessage(QString::fromStdString(warning), 8000);
+        window_.session().messages.append(QString::fromStdString(warning));
     window_.replaceDocument(std::move(read.document));
+    window_.reportMessages();
     return true;
 }
 
