@@ -4,6 +4,7 @@
 
 #include "formpage.h"
 #include "formrecordrow.h"
+#include "platedocument.h"
 #include "recordsession.h"
 #include "searchwindow.h"
 #include "storerecordset.h"
@@ -49,18 +50,6 @@ RecordMove recordMoveOf(NavigationCommand command)
     case NavigationCommand::NewRecord: break;
     }
     return RecordMove::Last;
-}
-
-// The program of a command line as a file that can be run: an absolute path as it is, a
-// bare name looked up on the PATH; "" when there is none.
-QString runnableProgram(const std::string& program)
-{
-    const QString name = QString::fromStdString(program);
-    if (QDir::isAbsolutePath(name)) {
-        const QFileInfo file(name);
-        return file.isFile() && file.isExecutable() ? name : QString();
-    }
-    return QStandardPaths::findExecutable(name);
 }
 
 } // namespace
@@ -141,16 +130,9 @@ bool RuntimeWindow::carryOut(const Action& action)
                 return true;
             },
             [this](const action::RunProgram& a) {
-                const QString program = runnableProgram(a.program);
-                QStringList arguments;
-                for (const std::string& argument : a.arguments)
-                    arguments << QString::fromStdString(argument);
-                // Started directly, never through a shell, and not waited for.
-                if (program.isEmpty() ||
-                    !QProcess::startDetached(program, arguments,
-                                             QString::fromStdString(a.workingDirectory.string()))) {
-                    warn(tr("The program %1 could not be started: it cannot be found or run.")
-                             .arg(QString::fromStdString(a.program)));
+                QString error;
+                if (!StartProgram(a, error)) {
+                    warn(error);
                     return false;
                 }
                 return true;

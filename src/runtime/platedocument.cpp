@@ -1,6 +1,7 @@
 #include "platedocument.h"
 
 #include "builder/appdata.h"
+#include "records/actiontext.h"
 #include "records/fileplate.h"
 #include "records/recordform.h"
 
@@ -90,29 +91,43 @@ QString WritePlateDocument(const AppData& data, const RecordForm& form, int plat
     return path;
 }
 
-bool StartProgram(const QString& commandLine, const QString& workingFolder, QString& error)
+bool StartProgram(const action::RunProgram& run, QString& error)
 {
-    const QStringList parts = QProcess::splitCommand(commandLine);
-    if (parts.isEmpty()) {
+    const QString name = QString::fromStdString(run.program);
+    const QFileInfo file(name);
+    const QString program = !QDir::isAbsolutePath(name) ? QStandardPaths::findExecutable(name)
+                            : file.isFile() && file.isExecutable() ? name
+                                                                   : QString();
+    QStringList arguments;
+    for (const std::string& argument : run.arguments)
+        arguments << QString::fromStdString(argument);
+    if (program.isEmpty() ||
+        !QProcess::startDetached(program, arguments,
+                                 QString::fromStdString(run.workingDirectory.string()))) {
+        error = QObject::tr("The program %1 could not be started: it cannot be found or run.")
+                    .arg(name);
+        return false;
+    }
+    return true;
+}
+
+bool StartProgram(const QString& commandLine, const QString& workingFolder, const RecordRow& record,
+                  QString& error)
+{
+    const ActionOutcome outcome = resolveCommandLine(
+        commandLine.toStdString(), record, ActionTextContext{workingFolder.toStdString(), {}});
+    if (!outcome.error.empty()) {
+        error = QString::fromStdString(outcome.error);
+        return false;
+    }
+    if (outcome.actions.empty()) {
         error = QObject::tr("No program is named for this menu entry.");
         return false;
     }
-    const QString program = parts.front();
-    const bool named = program.contains(QLatin1Char('/'));
-    if ((named && !QFileInfo(QDir(workingFolder), program).isExecutable()) ||
-        (!named && QStandardPaths::findExecutable(program).isEmpty())) {
-        error = QObject::tr("The program %1 could not be started: it cannot be found or run.")
-                    .arg(program);
-        return false;
-    }
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments(parts.mid(1));
-    process.setWorkingDirectory(workingFolder);
-    if (!process.startDetached()) {
-        error = QObject::tr("The program %1 could not be started: %2")
-                    .arg(parts.front(), process.errorString());
-        return false;
+    for (const Action& action : outcome.actions) {
+        if (const auto* run = std::get_if<action::RunProgram>(&action);
+            run && !StartProgram(*run, error))
+            return false;
     }
     return true;
 }

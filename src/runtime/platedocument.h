@@ -1,15 +1,18 @@
 #pragma once
 
+#include "records/action.h"
+
 #include <QString>
 
 namespace qv {
 struct AppData;
 class RecordForm;
+class RecordRow;
 } // namespace qv
 
 namespace qv::runtime {
 
-// The value behind a placeholder of a plate or a command line (F`n`:, C`n`:, K`n`:,
+// The value behind a placeholder of a plate (F`n`:, C`n`:, K`n`:,
 // N`n`: / M`n`:, P`n`:, ID:) filled from the record on screen. Pictures give the path of
 // their file beside the application.
 QString FillFromRecord(const QString& text, const AppData& data, const RecordForm& form,
@@ -21,8 +24,14 @@ QString FillFromRecord(const QString& text, const AppData& data, const RecordFor
 QString WritePlateDocument(const AppData& data, const RecordForm& form, int plate,
                            const QString& folder, const QString& appFolder, QString& error);
 
-// Starts a command line (program and arguments, quoted as a shell would) without waiting
-// for it; false with `error` naming the program when it cannot be started.
-bool StartProgram(const QString& commandLine, const QString& workingFolder, QString& error);
+// Starts a program directly, never through a shell, and does not wait for it: an absolute
+// path as it is, a bare name found on the PATH. False with `error` naming the program when
+// it cannot be found or started.
+bool StartProgram(const action::RunProgram& run, QString& error);
+
+// Starts a command line of the design with the record's values as its arguments, checked
+// as a button's command is; false with `error` saying what was refused or could not start.
+bool StartProgram(const QString& commandLine, const QString& workingFolder, const RecordRow& record,
+                  QString& error);
 
 } // namespace qv::runtime

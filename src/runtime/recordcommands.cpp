@@ -4,6 +4,7 @@
 
 #include "calculatordialog.h"
 #include "formpage.h"
+#include "formrecordrow.h"
 #include "platedocument.h"
 #include "recordsession.h"
 #include "statisticsdialog.h"
@@ -135,11 +136,9 @@ void RuntimeWindow::viewDocument(int plate)
 void RuntimeWindow::runProgram(int program)
 {
     const OptionalProgram& p = data_.optionalPrograms[static_cast<size_t>(program)];
-    const QString& appFolder = appFolder_;
-    const QString commandLine =
-        FillFromRecord(QString::fromStdString(p.commandLine), data_, *form_, appFolder, false);
     QString error;
-    if (!StartProgram(commandLine, appFolder, error))
+    if (!StartProgram(QString::fromStdString(p.commandLine), appFolder_, FormRecordRow(*form_),
+                      error))
         warn(error);
 }
 

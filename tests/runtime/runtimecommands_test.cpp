@@ -8,6 +8,7 @@
 #include "statisticsdialog.h"
 
 #include "builder/appdata.h"
+#include "records/memoryrecordset.h"
 #include "records/recordform.h"
 #include "records/recordschema.h"
 
@@ -86,15 +87,26 @@ private slots:
     void aProgramThatCannotStartSaysWhich()
     {
         QString error;
+        const qv::MemoryRecordSet::Record none;
         QVERIFY(!qv::runtime::StartProgram(QStringLiteral("c:\\Your_App.exe -Paste"),
-                                           QDir::tempPath(), error));
+                                           QDir::tempPath(), none, error));
         QVERIFY(error.contains(QStringLiteral("Your_App.exe")));
         QVERIFY(!qv::runtime::StartProgram(QStringLiteral("no-such-program-here --x"),
-                                           QDir::tempPath(), error));
+                                           QDir::tempPath(), none, error));
         QVERIFY(error.contains(QStringLiteral("no-such-program-here")));
-        QVERIFY(!qv::runtime::StartProgram(QString(), QDir::tempPath(), error));
+        QVERIFY(!qv::runtime::StartProgram(QString(), QDir::tempPath(), none, error));
         QVERIFY(qv::runtime::StartProgram(QStringLiteral("true --ignored \"two words\""),
-                                          QDir::tempPath(), error));
+                                          QDir::tempPath(), none, error));
+        // A record's values are whole arguments, never an option or the program.
+        qv::MemoryRecordSet::Record record(3);
+        record.set({qv::InputKind::Field, 1}, "-rf /").set({qv::InputKind::Field, 2}, "true");
+        QVERIFY(!qv::runtime::StartProgram(QStringLiteral("true F1:"), QDir::tempPath(), record,
+                                           error));
+        QVERIFY2(error.contains(QStringLiteral("option")), qPrintable(error));
+        QVERIFY(
+            !qv::runtime::StartProgram(QStringLiteral("F2: x"), QDir::tempPath(), record, error));
+        QVERIFY(qv::runtime::StartProgram(QStringLiteral("true \"name F1:\""), QDir::tempPath(),
+                                          record, error));
     }
 
     void statisticsCountAndAddEachColumn()

@@ -386,4 +386,10 @@ ActionOutcome resolveActionText(std::string_view text, const RecordRow& record,
     return programLine(text, record, context);
 }
 
+ActionOutcome resolveCommandLine(std::string_view text, const RecordRow& record,
+                                 const ActionTextContext& context)
+{
+    return programLine(text, record, context);
+}
+
 } // namespace qv

@@ -33,6 +33,12 @@ std::string queryAddressTemplate(const AppData& data);
 ActionOutcome resolveActionText(std::string_view text, const RecordRow& record,
                                 const ActionTextContext& context);
 
+// Reads a program command line (an entry of the optional-program menu) as the last kind of
+// action text above: the program is the designer's, record values only ever fill whole
+// arguments, and a value that would name the program or start an option is refused.
+ActionOutcome resolveCommandLine(std::string_view text, const RecordRow& record,
+                                 const ActionTextContext& context);
+
 // The words of a program command line: separated by spaces and tabs outside double
 // quotes; a doubled quote inside quotes is one quote; backslashes are kept as they are,
 // so that Windows paths survive.
