@@ -1,5 +1,8 @@
 #include "numbertext.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace qv {
 
 namespace {
@@ -54,6 +57,24 @@ std::string NormaliseNumberText(std::string_view text, const FormulaLocale& loca
     // typographic minus sign; read it as the plain one.
     ReplaceAllInPlace(result, "\xE2\x88\x92", "-");
     return result;
+}
+
+std::optional<double> NumberOfText(std::string_view text, const FormulaLocale& locale)
+{
+    const std::string plain = NormaliseNumberText(text, locale);
+    const size_t first = plain.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    const size_t last = plain.find_last_not_of(' ');
+    const char* begin = plain.data() + first;
+    const char* end = plain.data() + last + 1;
+    if (*begin == '+')
+        ++begin;
+    double value = 0;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 std::string LocaleNumberText(std::string_view plainText, const FormulaLocale& locale)

@@ -2,6 +2,7 @@
 
 #include "formulalocale.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,11 @@ namespace qv {
 // character that a locale writes (the no-break spaces U+00A0 and U+202F, the apostrophe
 // U+2019).
 std::string NormaliseNumberText(std::string_view text, const FormulaLocale& locale);
+
+// The value of a number the user wrote with the locale's separators, blanks around it and
+// a leading "+" allowed; nullopt for a text that is no finite number ("n/a", "nan",
+// "inf"), which callers that sort or sum must keep apart from the numbers.
+std::optional<double> NumberOfText(std::string_view text, const FormulaLocale& locale);
 
 // Plain number text ("-1234.5") written the way the locale shows it without grouping
 // ("-1234,5" in a comma locale): what a text box shows for a plain number.

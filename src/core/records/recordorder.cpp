@@ -8,7 +8,6 @@
 #include <unicode/ustring.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -18,24 +17,6 @@
 namespace qv {
 
 namespace {
-
-std::optional<double> numberOf(const std::string& text, const FormulaLocale& locale)
-{
-    const std::string plain = NormaliseNumberText(text, locale);
-    size_t first = plain.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return std::nullopt;
-    const size_t last = plain.find_last_not_of(' ');
-    double value = 0;
-    const char* begin = plain.data() + first;
-    const char* end = plain.data() + last + 1;
-    if (*begin == '+')
-        ++begin;
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    if (error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
 
 // The collation keys of texts: compare like the locale's alphabet, case ignored. The keys
 // of one sort live end to end in one buffer: a hundred thousand keys then cost one
@@ -174,7 +155,7 @@ std::vector<int64_t> OrderRecords(std::vector<KeyedRecord> records, SortKind kin
         } else {
             std::optional<double> value;
             if (kind == SortKind::Number)
-                value = numberOf(record.second, locale);
+                value = NumberOfText(record.second, locale);
             else if (kind == SortKind::Date) {
                 const auto known = dates.find(record.second);
                 if (known != dates.end())
