@@ -1,7 +1,7 @@
 #include "document/startproject.h"
 
-#include <fstream>
-#include <iterator>
+#include "document/filebytes.h"
+
 #include <system_error>
 
 namespace qv {
@@ -11,13 +11,13 @@ namespace fs = std::filesystem;
 void loadDefaultIcon(const StartupFiles& files, AppSettings& settings,
                      std::vector<std::string>& messages)
 {
-    std::ifstream in(files.defaultIcon, std::ios::binary);
     std::vector<uint8_t> bytes;
-    if (in)
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (bytes.empty()) {
-        messages.push_back("The default application icon '" + files.defaultIcon.string() +
-                           "' cannot be read; new projects get the program's own icon");
+    std::string error;
+    if (!ReadFileBytes(files.defaultIcon, filelimit::kIcon, bytes, error) || bytes.empty()) {
+        messages.push_back(
+            "The default application icon cannot be used (" +
+            (error.empty() ? "'" + files.defaultIcon.string() + "' is empty" : error) +
+            "); new projects get the program's own icon");
         return;
     }
     settings.iconBytes = std::move(bytes);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -82,6 +84,14 @@ TEST(StartProject, MissingIconIsReportedAndLeavesTheIconEmpty)
     std::filesystem::remove(files.defaultIcon);
     std::vector<std::string> messages;
     AppSettings settings;
+    loadDefaultIcon(files, settings, messages);
+    EXPECT_TRUE(settings.iconBytes.empty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Default.ico"), std::string::npos) << messages[0];
+
+    // A pipe in its place is refused at once rather than waited on.
+    ASSERT_EQ(::mkfifo(files.defaultIcon.c_str(), 0600), 0);
+    messages.clear();
     loadDefaultIcon(files, settings, messages);
     EXPECT_TRUE(settings.iconBytes.empty());
     ASSERT_EQ(messages.size(), 1u);
