@@ -108,11 +108,11 @@ int runBuild(const std::vector<std::string>& args)
     if (!read.ok())
         return inputError(read.message);
     for (const std::string& warning : read.warnings)
-        std::cerr << "quorvalle-cli: warning: " << warning << '\n';
+        warn(warning);
 
     const BuildResult result = CompileApp(read.document, options);
     for (const std::string& warning : result.warnings)
-        std::cerr << "quorvalle-cli: warning: " << warning << '\n';
+        warn(warning);
     if (!result.ok) {
         std::string message = result.message;
         if (result.messageNumber != 0) {

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv::cli {
@@ -31,6 +32,10 @@ const std::vector<CliCommand>& registeredCommands();
 int usageError(const std::string& message);
 // Prints "quorvalle-cli: <message>" on stderr and returns kExitBadInput.
 int inputError(const std::string& message);
+// Prints "quorvalle-cli: warning: <message>" on stderr as one line: what came from a
+// file (names, captions, paths) is escaped so that it cannot forge lines or steer the
+// terminal.
+void warn(std::string_view message);
 
 // An option given without its value; main() reports it as a usage error.
 class MissingOptionValue : public std::runtime_error {

@@ -33,7 +33,7 @@ bool readProject(const std::string& path, ProjectReadResult& read, int& exitCode
         return false;
     }
     for (const std::string& warning : read.warnings)
-        std::cerr << "quorvalle-cli: warning: " << warning << '\n';
+        warn(warning);
     return true;
 }
 
@@ -43,7 +43,7 @@ int save(ProjectDocument& document, const std::string& path)
     if (!written.ok)
         return inputError(written.message);
     for (const std::string& warning : written.warnings)
-        std::cerr << "quorvalle-cli: warning: " << warning << '\n';
+        warn(warning);
     return kExitOk;
 }
 
@@ -107,12 +107,12 @@ int runPaste(const std::vector<std::string>& args)
     Designer designer(document);
     const Outcome outcome = pasteClipboardText(designer, text);
     if (!outcome.text.empty() && outcome.message == 0)
-        std::cerr << "quorvalle-cli: warning: " << outcome.text << '\n';
+        warn(outcome.text);
     if (!outcome.done && outcome.message == 0)
         return inputError("standard input: no object records after the header line");
     if (outcome.message != 0)
-        std::cerr << "quorvalle-cli: warning: some records were not pasted (message "
-                  << outcome.message << ": a kind is full)\n";
+        warn("some records were not pasted (message " + std::to_string(outcome.message) +
+             ": a kind is full)");
     return save(document, files[1]);
 }
 

@@ -241,8 +241,8 @@ int recalcCommand(const std::vector<std::string>& args)
         return inputError(path + ": " + error);
 
     for (const std::string& object : RecalculateForm(form, locale))
-        std::cerr << "quorvalle-cli: warning: " << object << ": the result was cut to "
-                  << kMaxFormulaResultLength << " characters, the most an object can hold\n";
+        warn(object + ": the result was cut to " + std::to_string(kMaxFormulaResultLength) +
+             " characters, the most an object can hold");
 
     for (size_t i = 0; i < form.fields.size(); ++i)
         std::cout << 'F' << i + 1 << '\t' << form.fields[i].text << '\n';

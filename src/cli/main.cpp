@@ -1,4 +1,5 @@
 #include "clicommand.h"
+#include "escapedtext.h"
 
 #include <algorithm>
 #include <iostream>
@@ -44,6 +45,11 @@ int inputError(const std::string& message)
 {
     std::cerr << "quorvalle-cli: " << message << '\n';
     return kExitBadInput;
+}
+
+void warn(std::string_view message)
+{
+    std::cerr << "quorvalle-cli: warning: " << EscapedText(message) << '\n';
 }
 
 bool optionValue(const std::vector<std::string>& args, const std::string& name, std::string& value)

@@ -19,12 +19,12 @@ int runRoundtrip(const std::vector<std::string>& args)
     if (!read.ok())
         return inputError(read.message);
     for (const std::string& warning : read.warnings)
-        std::cerr << "quorvalle-cli: warning: " << EscapedText(warning) << '\n';
+        warn(warning);
     ProjectWriteResult written = saveProjectFile(read.document, files[1]);
     if (!written.ok)
         return inputError(written.message);
     for (const std::string& warning : written.warnings)
-        std::cerr << "quorvalle-cli: warning: " << EscapedText(warning) << '\n';
+        warn(warning);
     return kExitOk;
 }
 

@@ -4,6 +4,7 @@
 
 #include "scratchfolder.h"
 
+#include "builder/fakeruntime.h"
 #include "document/projectfile.h"
 
 #include <gtest/gtest.h>
@@ -186,6 +187,32 @@ TEST_F(HostileCli, TextFormulasThatDoubleTheirTextAreCutAndSaySo)
     ASSERT_NE(line, std::string::npos);
     const size_t end = run.out.find('\n', line);
     EXPECT_EQ(end - line - 4, 32767u);
+}
+
+// A warning that quotes names from outside (here a file someone left in the build folder)
+// is one line, whatever the name holds: no forged lines, no escape sequences reaching the
+// terminal.
+TEST_F(HostileCli, WarningsQuotingNamesStayOneLine)
+{
+    ProjectDocument doc;
+    doc.fields[doc.fields.append()].maxLength = 30;
+    const fs::path project = scratch_ / "escape.baf";
+    ASSERT_TRUE(saveProjectFile(doc, project).ok);
+    // A stand-in runtime, so that the sanitizer's build (no runtime inside) runs this too.
+    const std::vector<uint8_t> runtime = test::fakeRuntime();
+    test::writeBytes(scratch_ / "runtime.bin",
+                     std::string(reinterpret_cast<const char*>(runtime.data()), runtime.size()));
+    const std::string build = "build " + quoted(project) + " --name Esc --out " +
+                              quoted(scratch_.path()) + " --runtime " +
+                              quoted(scratch_ / "runtime.bin");
+    ASSERT_EQ(runCli(build).exitCode, 0);
+    test::writeBytes(scratch_ / "Esc" / "kept\x1b[2J\r\nquorvalle-cli: built fine", "x");
+    const CliRun run = runCli(build);
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_NE(run.out.find("warning: "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("kept\\x1B[2J\\r\\nquorvalle-cli: built fine"), std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos) << run.out;
 }
 
 TEST_F(HostileCli, ProjectWithNumbersThatAreNoNumbersIsRepairedWithAWarning)
