@@ -106,10 +106,15 @@ public:
     }
     Qt::CursorShape cursor() { return viewport()->cursor().shape(); }
 
-    // Writes what the window shows to a PNG under /tmp, to look at.
-    void grab(const QString& name)
+    // Writes what the canvas (or `widget`) shows to NAME.png in the folder QV_SHOT_DIR
+    // names, to look at; nothing without it.
+    void grab(const QString& name, QWidget* widget = nullptr)
     {
-        view().viewport()->grab().save(QStringLiteral("/tmp/") + name + QStringLiteral(".png"));
+        const QString folder = qEnvironmentVariable("QV_SHOT_DIR");
+        if (folder.isEmpty())
+            return;
+        QWidget* shown = widget ? widget : view().viewport();
+        shown->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
     }
 
     ProjectDocument doc;

@@ -491,7 +491,7 @@ private slots:
         QCOMPARE(ColourTable::colourValueText(0xC0E0FF), QStringLiteral("&H00C0E0FF"));
     }
 
-    // What the panel shows for each kind; pictures of the window to look at go to /tmp.
+    // What the panel shows for each kind; pictures of the window to look at go to QV_SHOT_DIR.
     void theControlsOfEachKindAndNoOthers()
     {
         ProjectDocument doc;
@@ -558,15 +558,15 @@ private slots:
             }
             QVERIFY2(visible == shown.at(ref.kind), kindName(ref.kind).data());
             QCoreApplication::processEvents(); // the layouts take the hidden controls out
-            f.window.grab().save(QStringLiteral("/tmp/panel-%1.png")
-                                     .arg(QString::fromUtf8(kindName(ref.kind).data())));
+            f.grab(QStringLiteral("panel-%1").arg(QString::fromUtf8(kindName(ref.kind).data())),
+                   &f.window);
         }
         // The label's number, and a check box's.
         select(f, refs[5]);
         QCOMPARE(p.numberLabel()->text(), QStringLiteral("L%1").arg(refs[5].index));
         f.editor->editCommands().selectAll();
         QCoreApplication::processEvents();
-        f.window.grab().save(QStringLiteral("/tmp/panel-area.png"));
+        f.grab(QStringLiteral("panel-area"), &f.window);
         select(f, refs[0]);
     }
 

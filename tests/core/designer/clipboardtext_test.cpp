@@ -5,11 +5,11 @@
 #include "designer/panelvalues.h"
 
 #include "designer/designerfixture.h"
+#include "document/scratchfolder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace qv {
 namespace {
@@ -216,9 +216,8 @@ TEST(ClipboardTest, PasteStopsAtTheLimits)
 // a picture: what names a folder, a pipe, a device or 2 GB and more is not pasted.
 TEST(ClipboardTest, PastedPictureReadsItsFileAndRefusesWhatCannotBeOne)
 {
-    const fs::path scratch =
-        fs::temp_directory_path() / ("qv-paste-picture-" + std::to_string(::getpid()));
-    fs::create_directories(scratch);
+    const test::ScratchFolder folder;
+    const fs::path& scratch = folder.path();
     std::ofstream(scratch / "logo.png", std::ios::binary) << "PNGDATA";
     ASSERT_EQ(::mkfifo((scratch / "pipe.png").c_str(), 0600), 0);
     {
@@ -257,7 +256,6 @@ TEST(ClipboardTest, PastedPictureReadsItsFileAndRefusesWhatCannotBeOne)
         else
             EXPECT_FALSE(bytes) << c.path;
     }
-    fs::remove_all(scratch);
 }
 
 } // namespace
